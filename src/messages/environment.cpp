@@ -1,0 +1,14 @@
+#include "messages/environment.h"
+
+#include <cstdlib>
+
+#include "messages/console.h"
+#include "messages/message_table.h"
+
+std::string require_env(const char* name)
+{
+    if (const char* value = std::getenv(name))
+        return value;
+    print_error(env_undefined_message(QString::fromLatin1(name)));
+    return name;
+}

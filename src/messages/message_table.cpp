@@ -1,0 +1,107 @@
+#include "messages/message_table.h"
+
+#include <QCoreApplication>
+
+namespace {
+
+// Product constants; the catalogue of context "DUVAIdent" may translate the first two.
+QString product_banner()
+{
+    return QCoreApplication::translate("DUVAIdent", "prjmigr");
+}
+
+QString copyright_text()
+{
+    return QCoreApplication::translate("DUVAIdent", "Copyright (C) 2026 The prjmigr authors");
+}
+
+const char* const k_version = PRJMIGR_VERSION;
+
+}  // namespace
+
+QString from_local(std::string_view bytes)
+{
+    return QString::fromLocal8Bit(bytes.data(), static_cast<qsizetype>(bytes.size()));
+}
+
+QString usage_message(const QString& tool_name)
+{
+    return QCoreApplication::translate(
+               "Usage",
+               "Usage: %1 [-o <projectfile>] ( <prj_filename> | <cmp_filename> | <ses_filename> ) * \n",
+               "%1 is the tool name")
+        .arg(tool_name);
+}
+
+QString no_project_message()
+{
+    return QCoreApplication::translate("No project, session or campaing set on the command line",
+                                       "%1 Test Manager Convertisor\n%2\n",
+                                       "%1 is a common banner, %2 the unit testing copyright")
+        .arg(product_banner(), copyright_text());
+}
+
+QString version_banner_message()
+{
+    return QCoreApplication::translate("Verbose", "%1 Test Manager Convertisor %2\n%3\n",
+                                       "%1 is a common banner,%2 version, %3 the unit testing copyright")
+        .arg(product_banner(), QString::fromLatin1(k_version), copyright_text());
+}
+
+QString parsing_message(std::string_view path)
+{
+    return QCoreApplication::translate("Verbose", "Parsing %1\n",
+                                       "Display when starting the parsing; %1 is a filename")
+        .arg(from_local(path));
+}
+
+QString done_message()
+{
+    return QCoreApplication::translate("Verbose", "Done.\n",
+                                       "Message displayed when the processing is finished");
+}
+
+QString unable_to_open_message(std::string_view file_name)
+{
+    return QCoreApplication::translate("Error", "Unable to open %1\n", "%1 is a file name")
+        .arg(from_local(file_name));
+}
+
+QString unable_to_write_message(std::string_view file_name)
+{
+    return QCoreApplication::translate("Error", "Unable to write %1\n", "%1 is a file name")
+        .arg(from_local(file_name));
+}
+
+QString env_undefined_message(const QString& variable)
+{
+    return QCoreApplication::translate("Error", "Environment variable \"%1\" must be defined.\n",
+                                       "%1 is an environment variable name")
+        .arg(variable);
+}
+
+QString campaign_cycle_message(std::string_view campaign, std::string_view member)
+{
+    return QCoreApplication::translate("Error",
+                                       "Campaign cycle: %1 names %2, which is already being read\n",
+                                       "%1 and %2 are file names")
+        .arg(from_local(campaign), from_local(member));
+}
+
+QString output_is_input_message(std::string_view file_name)
+{
+    return QCoreApplication::translate("Error",
+                                       "Output file %1 is also an input file; it is left unchanged\n",
+                                       "%1 is a file name")
+        .arg(from_local(file_name));
+}
+
+QString kelmardir_unset_message()
+{
+    return QStringLiteral("Fatal Error: please setup KELMARDIR environment variable.\n");
+}
+
+QString catalogue_dir_missing_message(const QString& directory)
+{
+    return QStringLiteral("Fatal Error: directory doesn't exist '%1'\n").arg(directory);
+}

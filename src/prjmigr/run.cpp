@@ -1,0 +1,121 @@
+#include "prjmigr/run.h"
+
+#include "legacy/reader.h"
+#include "messages/console.h"
+#include "messages/message_table.h"
+#include "prjmigr/output_file.h"
+#include "prjmigr/output_names.h"
+#include "writers/objects_writer.h"
+#include "writers/project_writer.h"
+#include "writers/test_tree_writer.h"
+
+namespace {
+
+// Replaces the target with what `out` holds; reports and gives false when it cannot.
+bool finish_output(OutputFile& file, OutputStream& out, const std::string& name)
+{
+    switch (file.commit(out, g_input_files)) {
+    case OutputFile::Outcome::written:
+        return true;
+    case OutputFile::Outcome::write_failed:
+        print_error(unable_to_write_message(name));
+        return false;
+    case OutputFile::Outcome::is_input:
+        print_error(output_is_input_message(name));
+        return false;
+    }
+    return false;
+}
+
+bool write_project_file(const CommandLine& command_line, const OutputNames& names)
+{
+    OutputFile file;
+    if (!file.open(names.project_file)) {
+        print_error(unable_to_open_message(names.project_file));
+        return false;
+    }
+    OutputStream out(file.device());
+    const auto failed = [&] {
+        if (!out.failed())
+            return false;
+        print_error(unable_to_write_message(names.project_file));
+        return true;
+    };
+
+    write_project_head(out, names.project_file);
+    g_project = read_legacy_file(command_line.project_files.front());
+    const LegacyRecord* project = g_project ? &*g_project : nullptr;
+    write_project_configs(out, project);
+    begin_test_tree(out);
+    if (failed())
+        return false;
+    for (const std::string& path : command_line.campaign_files) {
+        if (std::optional<LegacyRecord> campaign = read_legacy_file(path))
+            write_group(out, path, *campaign, project);
+        if (failed())
+            return false;
+    }
+    for (const std::string& path : command_line.session_files) {
+        if (std::optional<LegacyRecord> session = read_legacy_file(path))
+            write_test(out, path, *session, project);
+        if (failed())
+            return false;
+    }
+    write_project_tail(out, names.objects_reference, project);
+    return finish_output(file, out, names.project_file);
+}
+
+bool write_objects(const OutputNames& names)
+{
+    OutputFile file;
+    if (!file.open(names.objects_file)) {
+        print_error(unable_to_open_message(names.objects_file));
+        return false;
+    }
+    OutputStream out(file.device());
+    write_objects_file(out, g_script_files, g_source_files);
+    return finish_output(file, out, names.objects_file);
+}
+
+}  // namespace
+
+int run_conversion(const CommandLine& command_line)
+{
+    const OutputNames names =
+        derive_output_names(command_line.project_files.front(), command_line.output_name);
+    if (!write_project_file(command_line, names) || !write_objects(names))
+        return k_exit_failure;
+    print_verbose(done_message());
+    return k_exit_success;
+}
+
+int run_prjmigr(const std::vector<std::string>& arguments)
+{
+    const QString tool_name = from_local(arguments.empty() ? std::string() : arguments.front());
+    if (arguments.size() <= 1) {
+        print_error(usage_message(tool_name));
+        return k_exit_failure;
+    }
+    const CommandLine command_line =
+        parse_command_line(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+
+    for (int i = 0; i < command_line.verbose_banners; ++i) {
+        g_verbose = 1;
+        print_verbose(version_banner_message());
+    }
+    switch (command_line.stop) {
+    case CommandLine::Stop::help:
+        print_output(usage_message(tool_name));
+        return k_exit_success;
+    case CommandLine::Stop::version:
+        print_output(version_banner_message());
+        return k_exit_success;
+    case CommandLine::Stop::none:
+        break;
+    }
+    if (command_line.project_files.empty()) {
+        print_error(no_project_message());
+        return k_exit_fatal;
+    }
+    return run_conversion(command_line);
+}
