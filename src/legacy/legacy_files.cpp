@@ -1,0 +1,67 @@
+#include "legacy/legacy_files.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+// Closes the descriptor however the read ends.
+struct Descriptor {
+    int fd;
+    ~Descriptor()
+    {
+        if (fd >= 0)
+            ::close(fd);
+    }
+};
+
+bool read_all(int fd, std::string& bytes)
+{
+    char chunk[65536];
+    for (;;) {
+        const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got > 0)
+            bytes.append(chunk, static_cast<size_t>(got));
+        else if (got == 0)
+            return true;
+        else if (errno != EINTR)
+            return false;
+    }
+}
+
+std::optional<LegacyText> load_disk_file(const std::string& path)
+{
+    // Non-blocking open, so a FIFO without a writer cannot stall the run.
+    const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
+    if (file.fd < 0)
+        return std::nullopt;
+    struct stat info {};
+    if (::fstat(file.fd, &info) != 0 || S_ISDIR(info.st_mode))
+        return std::nullopt;
+    if (!S_ISREG(info.st_mode))
+        ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
+
+    LegacyText text{{}, FileId{info.st_dev, info.st_ino}};
+    if (S_ISREG(info.st_mode))
+        text.bytes.reserve(static_cast<size_t>(info.st_size));
+    if (!read_all(file.fd, text.bytes))
+        return std::nullopt;
+    return text;
+}
+
+}  // namespace
+
+std::optional<FileId> identify_disk_file(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return std::nullopt;
+    return FileId{info.st_dev, info.st_ino};
+}
+
+LegacyFiles disk_legacy_files()
+{
+    return LegacyFiles{identify_disk_file, load_disk_file};
+}

@@ -1,0 +1,24 @@
+// The run-wide lists of scripts and sources: every distinct path once, compared
+// without regard to ASCII letter case, the spelling met first kept.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+// Equal length, equal bytes, an ASCII capital equal to its small letter.
+bool equals_nocase(std::string_view a, std::string_view b);
+
+struct PathList {
+    // In order of first occurrence; the files list them newest first.
+    std::vector<std::string> paths;
+    // The ASCII-folded form of every entry, so that a lookup does not walk the list.
+    std::unordered_set<std::string> folded;
+};
+
+// True when some entry of `list` equals `text` without regard to letter case.
+bool list_contains_nocase(const PathList& list, std::string_view text);
+
+// Adds `path` unless an entry equal to it without regard to case is present.
+void add_unique_nocase(PathList& list, std::string_view path);

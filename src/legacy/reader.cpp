@@ -1,0 +1,69 @@
+#include "legacy/reader.h"
+
+#include <algorithm>
+#include <vector>
+
+#include "legacy/legacy_format.h"
+#include "messages/console.h"
+#include "messages/message_table.h"
+
+namespace {
+
+// A file being read: its record, the members its FI lines name, and how many of
+// them have been dealt with. The chain of open frames is the chain of nested reads.
+struct Frame {
+    LegacyRecord record;
+    std::vector<std::string> member_paths;
+    size_t next_member = 0;
+    FileId id;
+};
+
+std::optional<Frame> open_frame(const std::string& path, const LegacyFiles& files)
+{
+    print_verbose(parsing_message(path));
+    std::optional<LegacyText> text = files.load(path);
+    if (!text)
+        return std::nullopt;
+    g_input_files.insert(text->id);
+    Frame frame{LegacyRecord(path), {}, 0, text->id};
+    frame.member_paths = parse_legacy_text(text->bytes, frame.record);
+    return frame;
+}
+
+bool is_being_read(const std::vector<Frame>& chain, const std::optional<FileId>& id)
+{
+    return id && std::any_of(chain.begin(), chain.end(),
+                             [&](const Frame& frame) { return frame.id == *id; });
+}
+
+}  // namespace
+
+std::optional<LegacyRecord> read_legacy_file(const std::string& path, const LegacyFiles& files)
+{
+    // An explicit stack rather than recursion: campaigns may nest thousands deep,
+    // and each file is closed before its members are opened.
+    std::vector<Frame> chain;
+    if (std::optional<Frame> root = open_frame(path, files))
+        chain.push_back(std::move(*root));
+    else
+        return std::nullopt;
+
+    for (;;) {
+        Frame& current = chain.back();
+        if (current.next_member < current.member_paths.size()) {
+            const std::string& member = current.member_paths[current.next_member++];
+            if (is_being_read(chain, files.identify(member))) {
+                print_error(campaign_cycle_message(current.record.path, member));
+                continue;
+            }
+            if (std::optional<Frame> frame = open_frame(member, files))
+                chain.push_back(std::move(*frame));
+            continue;
+        }
+        LegacyRecord finished = std::move(current.record);
+        chain.pop_back();
+        if (chain.empty())
+            return finished;
+        chain.back().record.members.push_back(std::move(finished));
+    }
+}
