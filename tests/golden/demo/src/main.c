@@ -1,0 +1,6 @@
+int demo_init(void);
+
+int main(void)
+{
+    return demo_init();
+}

@@ -1,0 +1,29 @@
+// Temporary folders of legacy files for the tests.
+#pragma once
+
+#include <QTemporaryDir>
+#include <string>
+#include <vector>
+
+class TempTree {
+public:
+    TempTree();
+    const std::string& root() const { return root_; }
+    std::string path(const std::string& relative) const { return root_ + "/" + relative; }
+
+    // Writes `bytes` to `relative`, creating its folders.
+    void write(const std::string& relative, const std::string& bytes) const;
+    std::string read(const std::string& relative) const;
+    bool exists(const std::string& relative) const;
+    // Every file and folder under the root, relative, sorted; hidden ones included.
+    std::vector<std::string> list() const;
+    // Copies a folder of the source tree (tests/golden/x, examples/demo) into the root.
+    void copy_from(const std::string& source_folder) const;
+
+private:
+    QTemporaryDir dir_;
+    std::string root_;
+};
+
+// The bytes of a file, or an empty text when it cannot be read.
+std::string read_file(const std::string& path);
