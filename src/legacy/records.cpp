@@ -8,13 +8,17 @@ std::set<FileId> g_input_files;
 
 LegacyRecord::~LegacyRecord()
 {
-    // Move every descendant into one flat list before it is destroyed, so each
+    // Detach every nested members list before its holder is destroyed, so each
     // destructor below meets an empty `members` and the stack stays shallow.
-    std::vector<LegacyRecord> pending = std::move(members);
-    for (size_t i = 0; i < pending.size(); ++i) {
-        std::vector<LegacyRecord> grandchildren = std::move(pending[i].members);
-        for (LegacyRecord& child : grandchildren)
-            pending.push_back(std::move(child));
+    std::vector<std::vector<LegacyRecord>> pending;
+    if (!members.empty())
+        pending.push_back(std::move(members));
+    while (!pending.empty()) {
+        std::vector<LegacyRecord> level = std::move(pending.back());
+        pending.pop_back();
+        for (LegacyRecord& child : level)
+            if (!child.members.empty())
+                pending.push_back(std::move(child.members));
     }
 }
 
