@@ -1,6 +1,6 @@
 #include "legacy/reader.h"
 
-#include <algorithm>
+#include <map>
 #include <vector>
 
 #include "legacy/legacy_format.h"
@@ -30,12 +30,6 @@ std::optional<Frame> open_frame(const std::string& path, const LegacyFiles& file
     return frame;
 }
 
-bool is_being_read(const std::vector<Frame>& chain, const std::optional<FileId>& id)
-{
-    return id && std::any_of(chain.begin(), chain.end(),
-                             [&](const Frame& frame) { return frame.id == *id; });
-}
-
 }  // namespace
 
 std::optional<LegacyRecord> read_legacy_file(const std::string& path, const LegacyFiles& files)
@@ -43,8 +37,14 @@ std::optional<LegacyRecord> read_legacy_file(const std::string& path, const Lega
     // An explicit stack rather than recursion: campaigns may nest thousands deep,
     // and each file is closed before its members are opened.
     std::vector<Frame> chain;
+    // How many frames of the chain read each file, so a cycle is found at once.
+    std::map<FileId, int> on_chain;
+    const auto enter = [&](Frame&& frame) {
+        ++on_chain[frame.id];
+        chain.push_back(std::move(frame));
+    };
     if (std::optional<Frame> root = open_frame(path, files))
-        chain.push_back(std::move(*root));
+        enter(std::move(*root));
     else
         return std::nullopt;
 
@@ -52,15 +52,18 @@ std::optional<LegacyRecord> read_legacy_file(const std::string& path, const Lega
         Frame& current = chain.back();
         if (current.next_member < current.member_paths.size()) {
             const std::string& member = current.member_paths[current.next_member++];
-            if (is_being_read(chain, files.identify(member))) {
+            const std::optional<FileId> id = files.identify(member);
+            if (id && on_chain.count(*id)) {
                 print_error(campaign_cycle_message(current.record.path, member));
                 continue;
             }
             if (std::optional<Frame> frame = open_frame(member, files))
-                chain.push_back(std::move(*frame));
+                enter(std::move(*frame));
             continue;
         }
         LegacyRecord finished = std::move(current.record);
+        if (--on_chain[current.id] == 0)
+            on_chain.erase(current.id);
         chain.pop_back();
         if (chain.empty())
             return finished;
