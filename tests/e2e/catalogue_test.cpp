@@ -4,7 +4,6 @@
 #include <QFile>
 #include <QProcess>
 #include <QXmlStreamReader>
-#include <algorithm>
 #include <gtest/gtest.h>
 #include <regex>
 #include <set>
@@ -15,13 +14,11 @@
 
 namespace {
 
-using Files = std::vector<std::string>;
-
 const std::string k_version = PRJMIGR_EXPECTED_VERSION;
-const std::string k_project = "$$$IHM NEVRA$$$PROJET\nNC Native\n";
 
-// A KELMARDIR in `tree` whose lib/locale holds copies of the built `catalogues`.
-std::string kelmardir_with(const TempTree& tree, const std::vector<std::string>& catalogues)
+// A KELMARDIR in `tree` whose lib/locale holds copies of the built `catalogues`,
+// and a work folder with a project and a campaign naming itself.
+std::string prepare(const TempTree& tree, const std::vector<std::string>& catalogues)
 {
     tree.write("kelmar/lib/locale/.keep", "");
     for (const std::string& name : catalogues) {
@@ -29,146 +26,85 @@ std::string kelmardir_with(const TempTree& tree, const std::vector<std::string>&
         EXPECT_FALSE(bytes.empty()) << name << " was not built";
         tree.write("kelmar/lib/locale/" + name, bytes);
     }
+    tree.write("work/a.prj", "$$$IHM NEVRA$$$PROJET\nNC Native\n");
+    tree.write("work/loop.cmp", "$$$IHM NEVRA$$$CAMPAGNE\nFI loop.cmp\n");
     return tree.path("kelmar");
 }
 
-EnvChanges french(const std::string& kelmardir)
+std::string tool(const std::string& arguments)
 {
-    return {{"KELMARDIR", kelmardir}, {"LC_ALL", "fr_FR.UTF-8"}};
+    return "exec \"$PRJMIGR\" " + arguments;
 }
 
-const std::vector<std::string> k_both = {"prjmigr_fr.qm", "duvaident_fr.qm"};
-
-// ---------------------------------------------------------------- French on both streams
-
-const std::string k_banner_fr = "prjmigr Convertisseur du gestionnaire de tests " + k_version
-                                + "\nCopyright (C) 2026 Les auteurs de prjmigr\n";
-
-std::string usage_fr(const std::string& tool)
+// Runs each shell command of `cases` in `work`, expecting its exit code and streams.
+void expect_runs(const std::vector<std::tuple<std::string, int, std::string, std::string>>& cases,
+                 const std::string& work, const EnvChanges& env)
 {
-    return "Utilisation : " + tool
-           + " [-o <fichier_projet>] ( <fichier_prj> | <fichier_cmp> | <fichier_ses> ) * \n";
+    for (const auto& [command, exit_code, out, err] : cases) {
+        SCOPED_TRACE(command);
+        const ToolRun run = run_shell(command, work, env);
+        EXPECT_EQ(run.exit_code, exit_code);
+        EXPECT_EQ(run.out, out);
+        EXPECT_EQ(run.err, err);
+    }
 }
 
-TEST(FrenchCatalogues, TranslateBannersUsageAndProgress)
+TEST(Catalogues, BothFrenchCataloguesTranslateEveryMessage)
 {
     TempTree tree;
-    const EnvChanges env = french(kelmardir_with(tree, k_both));
-    tree.write("work/a.prj", k_project);
+    const EnvChanges env = {{"KELMARDIR", prepare(tree, {"prjmigr_fr.qm", "duvaident_fr.qm"})},
+                            {"LC_ALL", "fr_FR.UTF-8"}};
+    const std::string banner = "prjmigr Convertisseur du gestionnaire de tests " + k_version
+                               + "\nCopyright (C) 2026 Les auteurs de prjmigr\n";
+    const std::string usage = "Utilisation : " + tool_path()
+                              + " [-o <fichier_projet>] ( <fichier_prj> | <fichier_cmp> | <fichier_ses> ) * \n";
+    const std::string unset = "(E) La variable d'environnement « NEVRAHOME » doit être définie.\n";
     const std::string work = tree.path("work");
-
-    const ToolRun no_project = run_tool({"-v", "first.ses"}, work, env);
-    EXPECT_EQ(no_project.exit_code, 1);
-    EXPECT_EQ(no_project.out, k_banner_fr);
-    EXPECT_EQ(no_project.err,
-              "(E) prjmigr Convertisseur du gestionnaire de tests\nCopyright (C) 2026 Les auteurs de prjmigr\n");
-
-    const ToolRun usage = run_tool({}, work, env);
-    EXPECT_EQ(usage.exit_code, 255);
-    EXPECT_EQ(usage.err, "(E) " + usage_fr(tool_path()));
-
-    const ToolRun help = run_tool({"--help"}, work, env);
-    EXPECT_EQ(help.exit_code, 0);
-    EXPECT_EQ(help.out, usage_fr(tool_path()));
-    EXPECT_EQ(help.err, "");
-
-    const ToolRun version = run_tool({"--version"}, work, env);
-    EXPECT_EQ(version.exit_code, 0);
-    EXPECT_EQ(version.out, k_banner_fr);
-
-    const ToolRun run = run_tool({"-v", "a.prj", "absent.ses"}, work, env);
-    EXPECT_EQ(run.exit_code, 0);
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, k_banner_fr + "Analyse de a.prj\nAnalyse de absent.ses\nTerminé.\n");
-    std::string why;
-    EXPECT_TRUE(is_well_formed_xml(tree.path("work/a.rtp"), &why)) << why;
-    EXPECT_TRUE(is_well_formed_xml(tree.path("work/a.inf"), &why)) << why;
+    expect_runs(
+        {
+            {tool("-v first.ses"), 1, banner,
+             "(E) prjmigr Convertisseur du gestionnaire de tests\nCopyright (C) 2026 Les auteurs de prjmigr\n"},
+            {tool(""), 255, "", "(E) " + usage},
+            {tool("--help"), 0, usage, ""},
+            {tool("--version"), 0, banner, ""},
+            {tool("-v a.prj absent.ses"), 0, banner + "Analyse de a.prj\nAnalyse de absent.ses\nTerminé.\n", ""},
+            {tool("-o missing-dir/x.rtp a.prj"), 255, "", "(E) Impossible d'ouvrir missing-dir/x.rtp\n"},
+            {tool("-o a.prj a.prj"), 255, "",
+             "(E) Le fichier de sortie a.prj est aussi un fichier d'entrée ; il est laissé inchangé\n"},
+            {"ulimit -f 1; trap '' XFSZ; " + tool("-o big.rtp a.prj"), 255, "", "(E) Impossible d'écrire big.rtp\n"},
+            {tool("a.prj loop.cmp"), 0, "",
+             "(E) Cycle de campagnes : loop.cmp désigne loop.cmp, qui est déjà en cours de lecture\n"},
+            {"unset NEVRAHOME; " + tool("a.prj"), 0, "", unset + unset + unset},
+            // The fatal start-up messages come before any catalogue and stay in English.
+            {"KELMARDIR='" + work + "' " + tool("a.prj"), 1, "",
+             "(E) Fatal Error: directory doesn't exist '" + work + "/lib/locale'\n"},
+        },
+        work, env);
+    expect_well_formed_xml(tree.path("work/a.rtp"));
+    expect_well_formed_xml(tree.path("work/a.inf"));
 }
 
-TEST(FrenchCatalogues, TranslateErrors)
+TEST(Catalogues, WithoutTheToolCatalogueTheBuiltInTextsAreShownSilently)
 {
-    TempTree tree;
-    EnvChanges env = french(kelmardir_with(tree, k_both));
-    tree.write("work/a.prj", k_project);
-    tree.write("work/loop.cmp", "$$$IHM NEVRA$$$CAMPAGNE\nFI loop.cmp\n");
-    const std::string work = tree.path("work");
-
-    const ToolRun unopened = run_tool({"-o", "missing-dir/x.rtp", "a.prj"}, work, env);
-    EXPECT_EQ(unopened.exit_code, 255);
-    EXPECT_EQ(unopened.err, "(E) Impossible d'ouvrir missing-dir/x.rtp\n");
-
-    const ToolRun is_input = run_tool({"-o", "a.prj", "a.prj"}, work, env);
-    EXPECT_EQ(is_input.exit_code, 255);
-    EXPECT_EQ(is_input.err, "(E) Le fichier de sortie a.prj est aussi un fichier d'entrée ; il est laissé inchangé\n");
-
-    const ToolRun unwritten = run_shell("ulimit -f 1; trap '' XFSZ; exec \"$PRJMIGR\" -o big.rtp a.prj", work, env);
-    EXPECT_EQ(unwritten.exit_code, 255);
-    EXPECT_EQ(unwritten.err, "(E) Impossible d'écrire big.rtp\n");
-
-    const ToolRun cycle = run_tool({"a.prj", "loop.cmp"}, work, env);
-    EXPECT_EQ(cycle.exit_code, 0);
-    EXPECT_EQ(cycle.err,
-              "(E) Cycle de campagnes : loop.cmp désigne loop.cmp, qui est déjà en cours de lecture\n");
-
-    env["NEVRAHOME"] = std::nullopt;
-    const ToolRun unset = run_tool({"a.prj"}, work, env);
-    EXPECT_EQ(unset.exit_code, 0);
-    const std::string message = "(E) La variable d'environnement « NEVRAHOME » doit être définie.\n";
-    EXPECT_EQ(unset.err, message + message + message);
-
-    // The fatal start-up messages come before any catalogue and stay in English.
-    env["KELMARDIR"] = tree.path("work");
-    const ToolRun fatal = run_tool({"a.prj"}, work, env);
-    EXPECT_EQ(fatal.exit_code, 1);
-    EXPECT_EQ(fatal.err, "(E) Fatal Error: directory doesn't exist '" + tree.path("work") + "/lib/locale'\n");
+    const std::string banner = "prjmigr Test Manager Convertisor " + k_version
+                               + "\nCopyright (C) 2026 The prjmigr authors\n";
+    // The product catalogue alone, none, or both for another locale.
+    const std::pair<std::vector<std::string>, std::string> cases[] = {
+        {{"duvaident_fr.qm"}, "fr_FR.UTF-8"},
+        {{}, "fr_FR.UTF-8"},
+        {{"prjmigr_fr.qm", "duvaident_fr.qm"}, "C.UTF-8"},
+    };
+    for (const auto& [catalogues, locale] : cases) {
+        SCOPED_TRACE(testing::PrintToString(catalogues) + " " + locale);
+        TempTree tree;
+        const EnvChanges env = {{"KELMARDIR", prepare(tree, catalogues)}, {"LC_ALL", locale}};
+        expect_runs({{tool("-v"), 1, banner,
+                      "(E) prjmigr Test Manager Convertisor\nCopyright (C) 2026 The prjmigr authors\n"},
+                     {tool("-v a.prj"), 0, banner + "Parsing a.prj\nDone.\n", ""},
+                     {tool("-o missing-dir/x.rtp a.prj"), 255, "", "(E) Unable to open missing-dir/x.rtp\n"}},
+                    tree.path("work"), env);
+    }
 }
-
-// ---------------------------------------------------------------- English when the tool catalogue is missing
-
-const std::string k_banner_en = "prjmigr Test Manager Convertisor " + k_version
-                                + "\nCopyright (C) 2026 The prjmigr authors\n";
-
-void expect_english(const EnvChanges& env, const std::string& work)
-{
-    const ToolRun no_project = run_tool({"-v"}, work, env);
-    EXPECT_EQ(no_project.exit_code, 1);
-    EXPECT_EQ(no_project.out, k_banner_en);
-    EXPECT_EQ(no_project.err, "(E) prjmigr Test Manager Convertisor\nCopyright (C) 2026 The prjmigr authors\n");
-
-    const ToolRun run = run_tool({"-v", "a.prj"}, work, env);
-    EXPECT_EQ(run.exit_code, 0);
-    EXPECT_EQ(run.out, k_banner_en + "Parsing a.prj\nDone.\n");
-    EXPECT_EQ(run.err, "");
-
-    const ToolRun unopened = run_tool({"-o", "missing-dir/x.rtp", "a.prj"}, work, env);
-    EXPECT_EQ(unopened.err, "(E) Unable to open missing-dir/x.rtp\n");
-}
-
-TEST(FrenchCatalogues, TheProductCatalogueAloneIsNotUsed)
-{
-    TempTree tree;
-    const std::string kelmardir = kelmardir_with(tree, {"duvaident_fr.qm"});
-    tree.write("work/a.prj", k_project);
-    expect_english(french(kelmardir), tree.path("work"));
-}
-
-TEST(FrenchCatalogues, WithoutCataloguesTheBuiltInTextsAreShownSilently)
-{
-    TempTree tree;
-    const std::string kelmardir = kelmardir_with(tree, {});
-    tree.write("work/a.prj", k_project);
-    expect_english(french(kelmardir), tree.path("work"));
-}
-
-TEST(FrenchCatalogues, AnotherLocaleKeepsTheBuiltInTexts)
-{
-    TempTree tree;
-    const std::string kelmardir = kelmardir_with(tree, k_both);
-    tree.write("work/a.prj", k_project);
-    expect_english({{"KELMARDIR", kelmardir}, {"LC_ALL", "C.UTF-8"}}, tree.path("work"));
-}
-
-// ---------------------------------------------------------------- catalogue sources in step with the code
 
 struct TsMessage {
     std::string context;
@@ -210,7 +146,7 @@ std::vector<TsMessage> read_ts(const std::string& path)
 }
 
 // The messages that lupdate extracts from the code today.
-std::vector<TsMessage> extract_from_code()
+std::set<TsMessage> extract_from_code()
 {
     const TempTree tree;
     QProcess lupdate;
@@ -220,7 +156,8 @@ std::vector<TsMessage> extract_from_code()
                    QString::fromStdString(tree.path("extracted.ts"))});
     EXPECT_TRUE(lupdate.waitForFinished(60000));
     EXPECT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
-    return read_ts(tree.path("extracted.ts"));
+    const std::vector<TsMessage> messages = read_ts(tree.path("extracted.ts"));
+    return {messages.begin(), messages.end()};
 }
 
 std::set<std::string> placeholders(const std::string& text)
@@ -232,52 +169,35 @@ std::set<std::string> placeholders(const std::string& text)
     return found;
 }
 
-bool ends_with_line_end(const std::string& text)
+TEST(CatalogueSources, MatchTheMessagesOfTheCodeAndAreFullyTranslated)
 {
-    return !text.empty() && text.back() == '\n';
-}
-
-const std::string k_translations = std::string(PRJMIGR_SOURCE_DIR) + "/translations/";
-
-TEST(CatalogueSources, MatchTheMessagesOfTheCode)
-{
-    const std::vector<TsMessage> tool = read_ts(k_translations + "prjmigr_fr.ts");
-    const std::vector<TsMessage> product = read_ts(k_translations + "duvaident_fr.ts");
-
+    const std::string folder = std::string(PRJMIGR_SOURCE_DIR) + "/translations/";
+    const auto ends_line = [](const std::string& text) { return !text.empty() && text.back() == '\n'; };
+    std::set<TsMessage> committed;
+    size_t listed = 0;
     // The product catalogue holds the context "DUVAIdent", the tool catalogue everything else.
-    for (const TsMessage& message : product)
-        EXPECT_EQ(message.context, "DUVAIdent") << message.source;
-    for (const TsMessage& message : tool)
-        EXPECT_NE(message.context, "DUVAIdent") << message.source;
-
-    std::set<TsMessage> committed(tool.begin(), tool.end());
-    committed.insert(product.begin(), product.end());
-    EXPECT_EQ(committed.size(), tool.size() + product.size()) << "a message is listed twice";
-
-    const std::vector<TsMessage> code = extract_from_code();
-    const std::set<TsMessage> extracted(code.begin(), code.end());
-    ASSERT_FALSE(extracted.empty());
-    for (const TsMessage& message : extracted)
-        EXPECT_EQ(committed.count(message), 1u)
-            << "not in the catalogue sources: [" << message.context << "] [" << message.source << "] ["
-            << message.comment << "]";
-    for (const TsMessage& message : committed)
-        EXPECT_EQ(extracted.count(message), 1u)
-            << "no longer in the code: [" << message.context << "] [" << message.source << "] ["
-            << message.comment << "]";
-}
-
-TEST(CatalogueSources, TranslationsAreFinishedAndKeepPlaceholdersAndLineEnds)
-{
-    for (const char* file : {"prjmigr_fr.ts", "duvaident_fr.ts"}) {
-        for (const TsMessage& message : read_ts(k_translations + file)) {
+    for (const auto& [file, product] : {std::pair("prjmigr_fr.ts", false), std::pair("duvaident_fr.ts", true)}) {
+        for (const TsMessage& message : read_ts(folder + file)) {
             SCOPED_TRACE(std::string(file) + ": " + message.source);
+            EXPECT_EQ(message.context == "DUVAIdent", product);
             EXPECT_EQ(message.translation_type, "");
             EXPECT_FALSE(message.translation.empty());
             EXPECT_EQ(placeholders(message.translation), placeholders(message.source));
-            EXPECT_EQ(ends_with_line_end(message.translation), ends_with_line_end(message.source));
+            EXPECT_EQ(ends_line(message.translation), ends_line(message.source));
+            committed.insert(message);
+            ++listed;
         }
     }
+    EXPECT_EQ(committed.size(), listed) << "a message is listed twice";
+
+    const std::set<TsMessage> extracted = extract_from_code();
+    ASSERT_FALSE(extracted.empty());
+    for (const TsMessage& message : extracted)
+        EXPECT_EQ(committed.count(message), 1u) << "not in the catalogue sources: [" << message.context << "] ["
+                                                << message.source << "] [" << message.comment << "]";
+    for (const TsMessage& message : committed)
+        EXPECT_EQ(extracted.count(message), 1u) << "no longer in the code: [" << message.context << "] ["
+                                                << message.source << "] [" << message.comment << "]";
 }
 
 }  // namespace

@@ -1,10 +1,10 @@
 // The two output files: each replaces its target only once complete, a failed
 // run leaves earlier files as they were and no temporary file, an output never
-// overwrites a file the run read, and a device or FIFO target is written directly.
+// replaces a file the run read, and a device or FIFO target is written directly.
 #include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
 #include <sys/stat.h>
-#include <sys/sysmacros.h>
 
 #include "support/temp_tree.h"
 #include "support/tool_runner.h"
@@ -12,248 +12,169 @@
 namespace {
 
 using Files = std::vector<std::string>;
+using Contents = std::map<std::string, std::string>;
 
 const std::string k_project = "$$$IHM NEVRA$$$PROJET\nNC Native\nPA bin/native.exe\n";
 
-void expect_well_formed(const TempTree& tree, const std::string& relative)
-{
-    std::string why;
-    EXPECT_TRUE(is_well_formed_xml(tree.path(relative), &why)) << relative << ": " << why;
-}
-
-// A session whose script and source paths are `length` bytes each. The project
-// file holds each path once, the objects file twice, so the objects file is
-// about twice as large as the project file.
-std::string long_session(size_t length)
-{
-    const std::string folder(length, 'a');
-    return "$$$IHM NEVRA$$$SESSION\nFP t/" + folder + "/s.ptu\nFS s/" + folder + "/s.c\n";
-}
-
-// The documents a run of `arguments` writes when nothing goes wrong, from a copy
-// of the same inputs in a folder of its own.
-struct Reference {
-    std::string project_file;
-    std::string objects_file;
+// A project and a session whose script and source paths are long: the objects file
+// holds each path twice, the project file once, so it is about twice as large.
+const Contents k_big_inputs = {
+    {"big.prj", k_project},
+    {"s.ses", "$$$IHM NEVRA$$$SESSION\nFP t/" + std::string(60000, 'a') + "/s.ptu\nFS s/" + std::string(60000, 'a')
+                  + "/s.c\n"},
 };
 
-Reference reference_run(const std::map<std::string, std::string>& inputs, const std::vector<std::string>& arguments,
-                        const std::string& project_name, const std::string& objects_name)
+void write_all(const TempTree& tree, const Contents& files)
+{
+    for (const auto& [name, bytes] : files)
+        tree.write(name, bytes);
+}
+
+// Every regular file under the tree with its bytes (through symbolic links).
+Contents contents_of(const TempTree& tree)
+{
+    Contents files;
+    for (const std::string& entry : tree.list()) {
+        struct stat info {};
+        if (::stat(tree.path(entry).c_str(), &info) == 0 && S_ISREG(info.st_mode))
+            files[entry] = tree.read(entry);
+    }
+    return files;
+}
+
+// The documents a run of `arguments` writes when nothing goes wrong.
+std::pair<std::string, std::string> reference_run(const Contents& inputs, const Files& arguments,
+                                                  const std::string& base)
 {
     TempTree tree;
-    for (const auto& [name, bytes] : inputs)
-        tree.write(name, bytes);
+    write_all(tree, inputs);
     const ToolRun run = run_tool(arguments, tree.root());
     EXPECT_EQ(run.exit_code, 0) << run.err;
-    expect_well_formed(tree, project_name);
-    expect_well_formed(tree, objects_name);
-    return {tree.read(project_name), tree.read(objects_name)};
+    expect_well_formed_xml(tree.path(base + ".rtp"));
+    expect_well_formed_xml(tree.path(base + ".inf"));
+    return {tree.read(base + ".rtp"), tree.read(base + ".inf")};
 }
 
-bool is_symlink(const std::string& path)
+TEST(OutputFiles, ATargetThatCannotBeOpenedStopsTheRunAndChangesNothing)
 {
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && S_ISLNK(info.st_mode);
+    // The project file is tried before anything is read; the objects file after the
+    // project file is complete, which stays.
+    const auto [project_file, objects_file] = reference_run({{"a.prj", k_project}}, {"-o", "x.rtp", "a.prj"}, "x");
+    const std::tuple<Files, std::string, std::string, Contents> cases[] = {
+        {{"-v", "-o", "missing-dir/x.rtp", "a.prj"}, "missing-dir/x.rtp",
+         "prjmigr Test Manager Convertisor " PRJMIGR_EXPECTED_VERSION "\nCopyright (C) 2026 The prjmigr authors\n", {}},
+        {{"-o", "x.rtp", "a.prj"}, "x.rtp", "", {{"x.rtp/inside", "earlier\n"}}},  // a folder
+        {{"-o", "x.rtp", "a.prj"}, "x.inf", "", {{"x.rtp", "earlier\n"}, {"x.inf/inside", "earlier\n"}}},
+    };
+    for (const auto& [arguments, target, out, earlier] : cases) {
+        SCOPED_TRACE(target);
+        TempTree tree;
+        tree.write("a.prj", k_project);
+        write_all(tree, earlier);
+        const Files before = tree.list();
+        Contents expected = contents_of(tree);
+        const ToolRun run = run_tool(arguments, tree.root());
+        EXPECT_EQ(run.exit_code, 255);
+        EXPECT_EQ(run.err, "(E) Unable to open " + target + "\n");
+        EXPECT_EQ(run.out, out);
+        EXPECT_EQ(tree.list(), before);
+        if (target == "x.inf")
+            expected["x.rtp"] = project_file;
+        EXPECT_TRUE(contents_of(tree) == expected);
+    }
 }
 
-// ---------------------------------------------------------------- targets that cannot be opened
-
-TEST(OutputFiles, AMissingOutputFolderStopsTheRunBeforeAnyFile)
+TEST(OutputFiles, AFailedWriteLeavesTheEarlierFileAndNoTemporaryFile)
 {
-    TempTree tree;
-    tree.write("a.prj", k_project);
-    const ToolRun run = run_tool({"-v", "-o", "missing-dir/x.rtp", "a.prj"}, tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Unable to open missing-dir/x.rtp\n");
-    // Not even the project file is read.
-    EXPECT_EQ(run.out, "prjmigr Test Manager Convertisor " PRJMIGR_EXPECTED_VERSION
-                       "\nCopyright (C) 2026 The prjmigr authors\n");
-    EXPECT_EQ(tree.list(), Files{"a.prj"});
-}
-
-TEST(OutputFiles, AProjectFileTargetThatIsAFolderIsNotOpened)
-{
-    TempTree tree;
-    tree.write("a.prj", k_project);
-    tree.write("x.rtp/inside", "kept\n");
-    const ToolRun run = run_tool({"-o", "x.rtp", "a.prj"}, tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Unable to open x.rtp\n");
-    EXPECT_EQ(tree.list(), (Files{"a.prj", "x.rtp", "x.rtp/inside"}));
-    EXPECT_EQ(tree.read("x.rtp/inside"), "kept\n");
-}
-
-TEST(OutputFiles, AnObjectsFileThatCannotBeOpenedKeepsTheNewProjectFile)
-{
-    const std::map<std::string, std::string> inputs = {{"a.prj", k_project}};
-    const Reference reference = reference_run(inputs, {"-o", "x.rtp", "a.prj"}, "x.rtp", "x.inf");
-
-    TempTree tree;
-    tree.write("a.prj", k_project);
-    tree.write("x.rtp", "earlier project file\n");
-    tree.write("x.inf/inside", "earlier objects\n");  // a folder: even root cannot open it as a file
-    const ToolRun run = run_tool({"-o", "x.rtp", "a.prj"}, tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Unable to open x.inf\n");
-    EXPECT_EQ(run.out, "");
-    // The project file was complete before the objects file was tried.
-    EXPECT_TRUE(tree.read("x.rtp") == reference.project_file);
-    expect_well_formed(tree, "x.rtp");
-    EXPECT_EQ(tree.read("x.inf/inside"), "earlier objects\n");
-    EXPECT_EQ(tree.list(), (Files{"a.prj", "x.inf", "x.inf/inside", "x.rtp"}));
-}
-
-// ---------------------------------------------------------------- write failures (ulimit -f)
-
-// Runs the tool under a file size limit of `bytes` (rounded down to /bin/sh's
-// 512-byte blocks); the limit signal is ignored so that writes fail with EFBIG.
-ToolRun run_with_size_limit(size_t bytes, const std::string& arguments, const std::string& folder)
-{
-    return run_shell("ulimit -f " + std::to_string(bytes / 512) + "; trap '' XFSZ; exec \"$PRJMIGR\" " + arguments,
-                     folder);
-}
-
-TEST(OutputFiles, AFailedProjectFileWriteLeavesTheEarlierFilesUnchanged)
-{
-    TempTree tree;
-    tree.write("big.prj", k_project);
-    tree.write("s.ses", long_session(60000));
-    tree.write("big.rtp", "earlier project file\n");
-    tree.write("big.inf", "earlier objects file\n");
-
-    const ToolRun run = run_with_size_limit(4096, "-v big.prj s.ses", tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Unable to write big.rtp\n");
-    EXPECT_EQ(run.out.find("Done."), std::string::npos);
-    EXPECT_EQ(tree.read("big.rtp"), "earlier project file\n");
-    EXPECT_EQ(tree.read("big.inf"), "earlier objects file\n");
-    EXPECT_EQ(tree.list(), (Files{"big.inf", "big.prj", "big.rtp", "s.ses"}));
-}
-
-TEST(OutputFiles, AFailedObjectsFileWriteKeepsTheNewProjectFileAndTheEarlierObjectsFile)
-{
-    const std::map<std::string, std::string> inputs = {{"big.prj", k_project}, {"s.ses", long_session(60000)}};
-    const Reference reference = reference_run(inputs, {"big.prj", "s.ses"}, "big.rtp", "big.inf");
+    const auto [project_file, objects_file] = reference_run(k_big_inputs, {"big.prj", "s.ses"}, "big");
+    ASSERT_LT(project_file.size() + 4096, objects_file.size());
+    const Contents earlier = {{"big.rtp", "earlier project file\n"}, {"big.inf", "earlier objects file\n"}};
     // A limit between the two sizes: the project file fits, the objects file does not.
-    ASSERT_LT(reference.project_file.size() + 4096, reference.objects_file.size());
-    const size_t limit = (reference.project_file.size() + reference.objects_file.size()) / 2;
-
-    TempTree tree;
-    for (const auto& [name, bytes] : inputs)
-        tree.write(name, bytes);
-    tree.write("big.rtp", "earlier project file\n");
-    tree.write("big.inf", "earlier objects file\n");
-    const ToolRun run = run_with_size_limit(limit, "big.prj s.ses", tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Unable to write big.inf\n");
-    EXPECT_TRUE(tree.read("big.rtp") == reference.project_file);
-    expect_well_formed(tree, "big.rtp");
-    EXPECT_EQ(tree.read("big.inf"), "earlier objects file\n");
-    EXPECT_EQ(tree.list(), (Files{"big.inf", "big.prj", "big.rtp", "s.ses"}));
+    const size_t between = (project_file.size() + objects_file.size()) / 2;
+    const std::tuple<size_t, std::string, Contents, std::string, Contents> cases[] = {
+        {4096, "big.prj s.ses", earlier, "big.rtp", earlier},
+        {between, "big.prj s.ses", earlier, "big.inf",
+         {{"big.rtp", project_file}, {"big.inf", "earlier objects file\n"}}},
+        {4096, "-o out.rtp big.prj s.ses", {}, "out.rtp", {}},
+    };
+    for (const auto& [limit, arguments, before, target, after] : cases) {
+        SCOPED_TRACE(target);
+        TempTree tree;
+        write_all(tree, k_big_inputs);
+        write_all(tree, before);
+        // The limit is in /bin/sh's 512-byte blocks; with the signal ignored, writes fail with EFBIG.
+        const ToolRun run = run_shell("ulimit -f " + std::to_string(limit / 512) + "; trap '' XFSZ; exec \"$PRJMIGR\" "
+                                          + arguments,
+                                      tree.root());
+        EXPECT_EQ(run.exit_code, 255);
+        EXPECT_EQ(run.err, "(E) Unable to write " + target + "\n");
+        Contents expected = k_big_inputs;
+        expected.insert(after.begin(), after.end());
+        EXPECT_TRUE(contents_of(tree) == expected);
+        EXPECT_EQ(tree.list().size(), expected.size());
+    }
 }
 
-TEST(OutputFiles, AFailedWriteOfANewFileLeavesNothingBehind)
+TEST(OutputFiles, AnOutputThatIsAnInputIsRefusedAndLeftUnchanged)
 {
-    TempTree tree;
-    tree.write("big.prj", k_project);
-    tree.write("s.ses", long_session(60000));
-    const ToolRun run = run_with_size_limit(4096, "-o out.rtp big.prj s.ses", tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Unable to write out.rtp\n");
-    EXPECT_EQ(tree.list(), (Files{"big.prj", "s.ses"}));
+    // A shell set-up (for links), the arguments, the refused output, and what the run wrote.
+    const std::tuple<std::string, std::string, std::string, Files> cases[] = {
+        {"", "-o demo.prj demo.prj", "demo.prj", {}},
+        {"ln -s demo.prj link.rtp", "-o link.rtp demo.prj", "link.rtp", {}},
+        {"ln demo.prj hard.rtp", "-o hard.rtp demo.prj", "hard.rtp", {}},
+        // An earlier output read as a campaign member; the objects file is refused
+        // only once the project file is written.
+        {"echo earlier > demo.rtp", "demo.prj c.cmp", "demo.rtp", {}},
+        {"echo earlier > out.inf", "-o out.rtp demo.prj c.cmp", "out.inf", {"out.rtp"}},
+    };
+    for (const auto& [setup, arguments, refused, written] : cases) {
+        SCOPED_TRACE(arguments);
+        TempTree tree;
+        tree.write("demo.prj", k_project);
+        tree.write("c.cmp", "$$$IHM NEVRA$$$CAMPAGNE\nFI demo.rtp\nFI out.inf\n");
+        ASSERT_EQ(run_shell(setup, tree.root()).exit_code, 0);
+        const Files before = tree.list();
+        const Contents earlier = contents_of(tree);
+
+        const ToolRun run = run_shell("exec \"$PRJMIGR\" " + arguments, tree.root());
+        EXPECT_EQ(run.exit_code, 255);
+        EXPECT_EQ(run.err, "(E) Output file " + refused + " is also an input file; it is left unchanged\n");
+        Contents now = contents_of(tree);
+        for (const std::string& file : written) {
+            expect_well_formed_xml(tree.path(file));
+            now.erase(file);
+        }
+        EXPECT_TRUE(now == earlier);
+        Files after = tree.list();
+        for (const std::string& file : written)
+            after.erase(std::find(after.begin(), after.end(), file));
+        EXPECT_EQ(after, before);
+    }
 }
-
-// ---------------------------------------------------------------- outputs that are inputs
-
-TEST(OutputFiles, AnOutputNamedAsTheProjectInputIsRefused)
-{
-    TempTree tree;
-    tree.write("demo.prj", k_project);
-    const ToolRun run = run_tool({"-o", "demo.prj", "demo.prj"}, tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Output file demo.prj is also an input file; it is left unchanged\n");
-    EXPECT_EQ(run.out, "");
-    EXPECT_EQ(tree.read("demo.prj"), k_project);
-    EXPECT_EQ(tree.list(), Files{"demo.prj"});
-}
-
-TEST(OutputFiles, AnOutputLinkedToAnInputIsRefused)
-{
-    TempTree tree;
-    tree.write("demo.prj", k_project);
-    const ToolRun run = run_shell("ln -s demo.prj link.rtp && exec \"$PRJMIGR\" -o link.rtp demo.prj", tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Output file link.rtp is also an input file; it is left unchanged\n");
-    EXPECT_EQ(tree.read("demo.prj"), k_project);
-    EXPECT_TRUE(is_symlink(tree.path("link.rtp")));
-    EXPECT_EQ(tree.list(), (Files{"demo.prj", "link.rtp"}));
-}
-
-TEST(OutputFiles, AnEarlierProjectFileReadAsACampaignMemberIsKept)
-{
-    TempTree tree;
-    tree.write("demo.prj", k_project);
-    tree.write("c.cmp", "$$$IHM NEVRA$$$CAMPAGNE\nFI demo.rtp\n");
-    tree.write("demo.rtp", "earlier project file\n");
-    const ToolRun run = run_tool({"demo.prj", "c.cmp"}, tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Output file demo.rtp is also an input file; it is left unchanged\n");
-    EXPECT_EQ(tree.read("demo.rtp"), "earlier project file\n");
-    EXPECT_EQ(tree.list(), (Files{"c.cmp", "demo.prj", "demo.rtp"}));
-}
-
-TEST(OutputFiles, AnObjectsFileReadAsACampaignMemberIsKeptAfterTheProjectFile)
-{
-    const std::string campaign = "$$$IHM NEVRA$$$CAMPAGNE\nFI out.inf\n";
-    TempTree tree;
-    tree.write("demo.prj", k_project);
-    tree.write("c.cmp", campaign);
-    tree.write("out.inf", "earlier objects file\n");
-    // The same run writing beside, in ref/, gives the same project file.
-    const Reference reference = reference_run(
-        {{"demo.prj", k_project}, {"c.cmp", campaign}, {"out.inf", "earlier objects file\n"}, {"ref/.keep", ""}},
-        {"-o", "ref/out.rtp", "demo.prj", "c.cmp"}, "ref/out.rtp", "ref/out.inf");
-
-    const ToolRun run = run_tool({"-v", "-o", "out.rtp", "demo.prj", "c.cmp"}, tree.root());
-    EXPECT_EQ(run.exit_code, 255);
-    EXPECT_EQ(run.err, "(E) Output file out.inf is also an input file; it is left unchanged\n");
-    EXPECT_EQ(run.out.substr(run.out.find("Parsing")), "Parsing demo.prj\nParsing c.cmp\nParsing out.inf\n");
-    EXPECT_EQ(tree.read("out.inf"), "earlier objects file\n");
-    EXPECT_TRUE(tree.read("out.rtp") == reference.project_file);
-    expect_well_formed(tree, "out.rtp");
-    EXPECT_EQ(tree.list(), (Files{"c.cmp", "demo.prj", "out.inf", "out.rtp"}));
-}
-
-// ---------------------------------------------------------------- targets that are not regular files
 
 TEST(OutputFiles, ADeviceTargetIsWrittenInPlace)
 {
     // Run as root, a replacement by rename would turn /dev/null into a regular file.
     struct stat before {};
     ASSERT_EQ(::stat("/dev/null", &before), 0);
-    ASSERT_TRUE(S_ISCHR(before.st_mode));
-
     TempTree tree;
     tree.write("a.prj", k_project);
     const ToolRun run = run_shell("ln -s /dev/null sink.rtp && exec \"$PRJMIGR\" -o sink.rtp a.prj", tree.root());
     EXPECT_EQ(run.exit_code, 0);
     EXPECT_EQ(run.err, "");
-
     struct stat after {};
     ASSERT_EQ(::stat("/dev/null", &after), 0);
     EXPECT_TRUE(S_ISCHR(after.st_mode));
     EXPECT_EQ(after.st_rdev, before.st_rdev);
     EXPECT_EQ(after.st_ino, before.st_ino);
-    EXPECT_TRUE(is_symlink(tree.path("sink.rtp")));
     EXPECT_EQ(tree.list(), (Files{"a.prj", "sink.inf", "sink.rtp"}));
-    EXPECT_NE(tree.read("sink.inf").find("<objects>"), std::string::npos);
-    expect_well_formed(tree, "sink.inf");
+    expect_well_formed_xml(tree.path("sink.inf"));
 }
 
 TEST(OutputFiles, AFifoTargetIsWrittenInPlace)
 {
-    const Reference reference = reference_run({{"a.prj", k_project}}, {"-o", "pipe.rtp", "a.prj"}, "pipe.rtp",
-                                              "pipe.inf");
+    const auto [project_file, objects_file] =
+        reference_run({{"a.prj", k_project}}, {"-o", "pipe.rtp", "a.prj"}, "pipe");
     TempTree tree;
     tree.write("a.prj", k_project);
     // The reader gives up after a while, so that a regression cannot hang the suite.
@@ -265,10 +186,8 @@ TEST(OutputFiles, AFifoTargetIsWrittenInPlace)
     struct stat info {};
     ASSERT_EQ(::lstat(tree.path("pipe.rtp").c_str(), &info), 0);
     EXPECT_TRUE(S_ISFIFO(info.st_mode));
-    EXPECT_TRUE(tree.read("got.xml") == reference.project_file);
-    expect_well_formed(tree, "got.xml");
-    EXPECT_TRUE(tree.read("pipe.inf") == reference.objects_file);
-    expect_well_formed(tree, "pipe.inf");
+    EXPECT_TRUE(tree.read("got.xml") == project_file);
+    EXPECT_TRUE(tree.read("pipe.inf") == objects_file);
     EXPECT_EQ(tree.list(), (Files{"a.prj", "got.xml", "pipe.inf", "pipe.rtp"}));
 }
 

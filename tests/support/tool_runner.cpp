@@ -83,3 +83,9 @@ bool is_well_formed_xml(const std::string& path, std::string* why)
         *why = process.readAllStandardError().toStdString();
     return process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
 }
+
+void expect_well_formed_xml(const std::string& path)
+{
+    std::string why;
+    EXPECT_TRUE(is_well_formed_xml(path, &why)) << path << ": " << why;
+}

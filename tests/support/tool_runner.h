@@ -33,3 +33,6 @@ ToolRun run_shell(const std::string& script, const std::string& folder,
 
 // True when xmllint reads the file as well-formed XML; otherwise its complaint in `why`.
 bool is_well_formed_xml(const std::string& path, std::string* why = nullptr);
+
+// A test failure with xmllint's complaint unless the file is well-formed XML.
+void expect_well_formed_xml(const std::string& path);
