@@ -31,8 +31,17 @@ bool read_all(int fd, std::string& bytes)
     }
 }
 
+// A NUL byte cannot stand in a file name: the system would see only the bytes
+// before it and open another file.
+bool names_no_file(const std::string& path)
+{
+    return path.find('\0') != std::string::npos;
+}
+
 std::optional<LegacyText> load_disk_file(const std::string& path)
 {
+    if (names_no_file(path))
+        return std::nullopt;
     // Non-blocking open, so a FIFO without a writer cannot stall the run.
     const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
     if (file.fd < 0)
@@ -55,6 +64,8 @@ std::optional<LegacyText> load_disk_file(const std::string& path)
 
 std::optional<FileId> identify_disk_file(const std::string& path)
 {
+    if (names_no_file(path))
+        return std::nullopt;
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0)
         return std::nullopt;
