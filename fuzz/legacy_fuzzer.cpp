@@ -1,0 +1,323 @@
+// libFuzzer target: arbitrary bytes as a set of legacy files, read and written
+// the way a run does, into memory. Both documents must be well-formed UTF-8 XML.
+//
+// Input layout, parts separated by the line "====":
+//   part 0: control. Its first byte picks NEVRAHOME (a fixed set, or unset) and
+//           a few run options; the rest is a root of arbitrary bytes for a
+//           DOCTYPE of its own.
+//   part 1: the project file, legacy/p.prj.
+//   part 2: the campaign file, legacy/c.cmp.
+//   parts 3 and on: the files that campaign lines name, in the order the reader
+//           first asks for a name it has not met; the parts left over are read
+//           as the sessions of the command line, legacy/s3.ses and on.
+// The header lines are fuzzed bytes like the rest: any part may be any kind.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <map>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
+
+#include "legacy/legacy_files.h"
+#include "legacy/reader.h"
+#include "legacy/records.h"
+#include "messages/console.h"
+#include "writers/objects_writer.h"
+#include "writers/output_stream.h"
+#include "writers/project_writer.h"
+#include "writers/test_tree_writer.h"
+
+namespace {
+
+constexpr std::string_view k_separator = "\n====\n";
+const std::string k_project_path = "legacy/p.prj";
+const std::string k_campaign_path = "legacy/c.cmp";
+
+// NEVRAHOME values; a fixed set, since glibc keeps every distinct value set.
+// The last entry stands for "unset", so that require_env reports.
+const char* const k_roots[] = {
+    "/opt/nevra", "", "/opt/a\"b&c<d>'", "/opt/caf\xe9", "C:\\nevra\\", "\x01\x7f\t",
+    "\xef\xbf\xbe\xf4\x90\x80\x80\xed\xa0\x80", nullptr,
+};
+
+std::vector<std::string_view> split_parts(std::string_view input)
+{
+    std::vector<std::string_view> parts;
+    for (;;) {
+        const size_t at = input.find(k_separator);
+        if (at == std::string_view::npos) {
+            parts.push_back(input);
+            return parts;
+        }
+        parts.push_back(input.substr(0, at));
+        input.remove_prefix(at + k_separator.size());
+    }
+}
+
+// Campaigns may name one file many times, and every FI line reads it again: two
+// campaigns of 400 lines naming each other's files make 160,000 records out of
+// 4 KiB; and each configuration adds 7 KB of root settings and a list entry to
+// every node. Such growth is the format's, not a fault (the end-to-end hostile
+// tests cover volume). Here it would only slow the search, so the harness stops
+// loading after k_max_loads files and writes only runs whose documents it
+// expects below k_max_output bytes.
+constexpr size_t k_max_loads = 64;
+constexpr size_t k_max_output = 128 * 1024;
+
+size_t expected_output(size_t records, size_t configs)
+{
+    return 7300 * configs + records * (3000 + 450 * configs);
+}
+
+// The legacy files of one input: a name gets the next unused part the first time
+// the reader asks for it (its identity included), as files on disk would; once
+// the parts run out, every new name is a missing file.
+class FuzzFiles {
+public:
+    explicit FuzzFiles(const std::vector<std::string_view>& parts) : parts_(parts) {}
+
+    void bind(const std::string& path) { find(path); }
+    bool has_unused() const { return next_part_ < parts_.size(); }
+    size_t loads() const { return loads_; }
+
+    LegacyFiles files()
+    {
+        return LegacyFiles{
+            [this](const std::string& path) -> std::optional<FileId> {
+                const std::optional<size_t> part = find(path);
+                if (!part)
+                    return std::nullopt;
+                return FileId{1, static_cast<ino_t>(*part)};
+            },
+            [this](const std::string& path) -> std::optional<LegacyText> {
+                const std::optional<size_t> part = find(path);
+                if (!part || loads_ == k_max_loads)
+                    return std::nullopt;
+                ++loads_;
+                return LegacyText{std::string(parts_[*part]), FileId{1, static_cast<ino_t>(*part)}};
+            },
+        };
+    }
+
+private:
+    std::optional<size_t> find(const std::string& path)
+    {
+        const auto known = names_.find(path);
+        if (known != names_.end())
+            return known->second;
+        if (!has_unused())
+            return std::nullopt;
+        names_.emplace(path, next_part_);
+        return next_part_++;
+    }
+
+    const std::vector<std::string_view>& parts_;
+    std::map<std::string, size_t> names_;
+    size_t next_part_ = 1;  // part 0 is the control part
+    size_t loads_ = 0;
+};
+
+// Strict UTF-8 (no overlong forms, surrogates or values above U+10FFFF) made of
+// characters XML 1.0 allows. Written apart from the writers' own encoder. The
+// checks of the harness need no coverage feedback, which would slow them down.
+#define FUZZ_NO_COVERAGE __attribute__((no_sanitize("coverage")))
+
+FUZZ_NO_COVERAGE bool is_xml_utf8(std::string_view text)
+{
+    size_t i = 0;
+    while (i < text.size()) {
+        const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[i + k]); };
+        const unsigned char lead = byte(0);
+        uint32_t c = 0;
+        size_t length = 0;
+        uint32_t minimum = 0;
+        if (lead < 0x80) {
+            c = lead;
+            length = 1;
+        } else if ((lead & 0xE0) == 0xC0) {
+            c = lead & 0x1F;
+            length = 2;
+            minimum = 0x80;
+        } else if ((lead & 0xF0) == 0xE0) {
+            c = lead & 0x0F;
+            length = 3;
+            minimum = 0x800;
+        } else if ((lead & 0xF8) == 0xF0) {
+            c = lead & 0x07;
+            length = 4;
+            minimum = 0x10000;
+        } else {
+            return false;
+        }
+        if (text.size() - i < length)
+            return false;
+        for (size_t k = 1; k < length; ++k) {
+            if ((byte(k) & 0xC0) != 0x80)
+                return false;
+            c = c << 6 | (byte(k) & 0x3F);
+        }
+        if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
+            return false;
+        const bool allowed = c >= 0x20 ? c != 0xFFFE && c != 0xFFFF
+                                       : c == '\t' || c == '\n' || c == '\r';
+        if (!allowed)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+// Well-formed for libxml2, without loading the external DTD the DOCTYPE names and
+// without building a tree (a handler with no callbacks: the parser still checks
+// everything). XML_PARSE_HUGE lifts the nesting limit of 256 that nested
+// campaigns can pass.
+bool is_well_formed(const std::string& document)
+{
+    xmlParserCtxtPtr context =
+        xmlCreateMemoryParserCtxt(document.data(), static_cast<int>(document.size()));
+    if (!context)
+        std::abort();
+    xmlSAXHandler no_callbacks{};
+    no_callbacks.initialized = XML_SAX2_MAGIC;
+    xmlSAXHandlerPtr own_handler = context->sax;
+    context->sax = &no_callbacks;
+    context->userData = nullptr;
+    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE);
+    xmlParseDocument(context);
+    const bool ok = context->wellFormed && context->nsWellFormed;
+    context->sax = own_handler;
+    xmlFreeParserCtxt(context);
+    return ok;
+}
+
+// After the DOCTYPE's system literal, every "&" starts one of the five predefined
+// entities or a character reference. libxml2 alone would not tell: with an
+// external DTD named, an undeclared entity is no well-formedness error.
+FUZZ_NO_COVERAGE bool references_are_predefined(std::string_view document)
+{
+    constexpr std::string_view literal = "<!DOCTYPE project SYSTEM \"";
+    size_t at = document.find(literal);
+    if (at == std::string_view::npos)
+        return false;
+    at = document.find('"', at + literal.size());
+    if (at == std::string_view::npos)
+        return false;
+    for (at = document.find('&', at); at != std::string_view::npos; at = document.find('&', at + 1)) {
+        const std::string_view rest = document.substr(at + 1);
+        bool known = rest.substr(0, 1) == "#";
+        for (const std::string_view name : {"amp;", "lt;", "gt;", "quot;", "apos;"})
+            known = known || rest.substr(0, name.size()) == name;
+        if (!known)
+            return false;
+    }
+    return true;
+}
+
+void check_document(const std::string& document)
+{
+    if (!is_xml_utf8(document) || !is_well_formed(document) || !references_are_predefined(document))
+        __builtin_trap();
+}
+
+// The DOCTYPE line on its own, with arbitrary bytes for the root (NUL included,
+// which the environment cannot hold).
+void check_doctype(std::string_view root)
+{
+    OutputStream out;
+    write_document_start(out, root);
+    out.put("<project/>\n");
+    check_document(out.buffered());
+}
+
+void set_root(unsigned char choice)
+{
+    const char* root = k_roots[choice % (sizeof k_roots / sizeof *k_roots)];
+    if (root)
+        setenv("NEVRAHOME", root, 1);
+    else
+        unsetenv("NEVRAHOME");
+}
+
+}  // namespace
+
+// A quarantine of 16 MB instead of 256 MB: freed memory is reused sooner, which
+// halves the time of an execution (fresh pages cost a fault each) and still
+// catches a use after free within the same execution. ASAN_OPTIONS overrides it.
+extern "C" const char* __asan_default_options()
+{
+    return "quarantine_size_mb=16";
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    xmlInitParser();
+    g_verbose = 0;
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::vector<std::string_view> parts =
+        split_parts(std::string_view(reinterpret_cast<const char*>(data), size));
+    const unsigned char control = parts[0].empty() ? 0 : static_cast<unsigned char>(parts[0][0]);
+    set_root(control);
+    check_doctype(parts[0].empty() ? parts[0] : parts[0].substr(1));
+    // Bit 3: the campaign is named twice on the command line; bit 4: a session
+    // of the command line is missing.
+    const bool campaign_twice = control & 0x08;
+    const bool missing_session = control & 0x10;
+
+    reset_legacy_model();
+    FuzzFiles fuzz_files(parts);
+    fuzz_files.bind(k_project_path);
+    fuzz_files.bind(k_campaign_path);
+    const LegacyFiles files = fuzz_files.files();
+
+    // Everything is read first, in the run's order (project, campaigns,
+    // sessions); the writers only read the model, so writing afterwards gives
+    // the same documents as the run's interleaving.
+    g_project = read_legacy_file(k_project_path, files);
+    const LegacyRecord* project = g_project ? &*g_project : nullptr;
+    std::vector<LegacyRecord> campaigns;
+    for (int i = 0; i < (campaign_twice ? 2 : 1); ++i) {
+        if (std::optional<LegacyRecord> campaign = read_legacy_file(k_campaign_path, files))
+            campaigns.push_back(std::move(*campaign));
+    }
+    std::vector<std::string> session_paths;
+    for (size_t i = 3; fuzz_files.has_unused(); ++i) {
+        session_paths.push_back("legacy/s" + std::to_string(i) + ".ses");
+        fuzz_files.bind(session_paths.back());
+    }
+    if (missing_session)
+        session_paths.push_back("legacy/missing.ses");
+    std::vector<std::pair<std::string, LegacyRecord>> sessions;
+    for (const std::string& path : session_paths) {
+        if (std::optional<LegacyRecord> session = read_legacy_file(path, files))
+            sessions.emplace_back(path, std::move(*session));
+    }
+    const size_t configs = project ? project->configs.size() : 0;
+    if (expected_output(fuzz_files.loads(), configs) > k_max_output)
+        return 0;
+
+    OutputStream project_out;
+    write_project_head(project_out, "out/p.rtp");
+    write_project_configs(project_out, project);
+    begin_test_tree(project_out);
+    for (const LegacyRecord& campaign : campaigns)
+        write_group(project_out, k_campaign_path, campaign, project);
+    for (const auto& [path, session] : sessions)
+        write_test(project_out, path, session, project);
+    write_project_tail(project_out, "p.inf", project);
+
+    OutputStream objects_out;
+    write_objects_file(objects_out, g_script_files, g_source_files);
+
+    check_document(project_out.buffered());
+    check_document(objects_out.buffered());
+    return 0;
+}
