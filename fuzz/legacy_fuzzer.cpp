@@ -87,20 +87,12 @@ public:
 
     LegacyFiles files()
     {
-        return LegacyFiles{
-            [this](const std::string& path) -> std::optional<FileId> {
-                const std::optional<size_t> part = find(path);
-                if (!part)
-                    return std::nullopt;
-                return FileId{1, static_cast<ino_t>(*part)};
-            },
-            [this](const std::string& path) -> std::optional<LegacyText> {
-                const std::optional<size_t> part = find(path);
-                if (!part || loads_ == k_max_loads)
-                    return std::nullopt;
-                ++loads_;
-                return LegacyText{std::string(parts_[*part]), FileId{1, static_cast<ino_t>(*part)}};
-            },
+        return [this](const std::string& path) -> std::optional<LegacyText> {
+            const std::optional<size_t> part = find(path);
+            if (!part || loads_ == k_max_loads)
+                return std::nullopt;
+            ++loads_;
+            return LegacyText{std::string(parts_[*part]), FileId{1, static_cast<ino_t>(*part)}};
         };
     }
 

@@ -17,10 +17,12 @@ struct Descriptor {
     }
 };
 
-bool read_all(int fd, std::string& bytes)
+// Reads to the end; `expected` bytes (a regular file's size) end the read
+// without one more call to find the end.
+bool read_all(int fd, std::string& bytes, size_t expected)
 {
     char chunk[65536];
-    for (;;) {
+    while (expected == 0 || bytes.size() < expected) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
         if (got > 0)
             bytes.append(chunk, static_cast<size_t>(got));
@@ -29,6 +31,7 @@ bool read_all(int fd, std::string& bytes)
         else if (errno != EINTR)
             return false;
     }
+    return true;
 }
 
 // A NUL byte cannot stand in a file name: the system would see only the bytes
@@ -53,9 +56,9 @@ std::optional<LegacyText> load_disk_file(const std::string& path)
         ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
 
     LegacyText text{{}, FileId{info.st_dev, info.st_ino}};
-    if (S_ISREG(info.st_mode))
-        text.bytes.reserve(static_cast<size_t>(info.st_size));
-    if (!read_all(file.fd, text.bytes))
+    const size_t size = S_ISREG(info.st_mode) ? static_cast<size_t>(info.st_size) : 0;
+    text.bytes.reserve(size);
+    if (!read_all(file.fd, text.bytes, size))
         return std::nullopt;
     return text;
 }
@@ -74,5 +77,5 @@ std::optional<FileId> identify_disk_file(const std::string& path)
 
 LegacyFiles disk_legacy_files()
 {
-    return LegacyFiles{identify_disk_file, load_disk_file};
+    return load_disk_file;
 }

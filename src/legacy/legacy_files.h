@@ -13,12 +13,9 @@ struct LegacyText {
     FileId id;
 };
 
-struct LegacyFiles {
-    // The identity of the file a path names, without reading it; none when it has none.
-    std::function<std::optional<FileId>(const std::string& path)> identify;
-    // The whole content; none when the file cannot be read or is a directory.
-    std::function<std::optional<LegacyText>(const std::string& path)> load;
-};
+// The whole content of the file a path names, and its identity; none when the
+// file cannot be read or is a directory.
+using LegacyFiles = std::function<std::optional<LegacyText>(const std::string& path)>;
 
 // Legacy files read from the file system.
 LegacyFiles disk_legacy_files();

@@ -18,10 +18,10 @@ struct Frame {
     FileId id;
 };
 
-std::optional<Frame> open_frame(const std::string& path, const LegacyFiles& files)
+// Announces a file that is read now and parses it; `text` is none when it cannot be read.
+std::optional<Frame> read_frame(const std::string& path, std::optional<LegacyText> text)
 {
     print_verbose(parsing_message(path));
-    std::optional<LegacyText> text = files.load(path);
     if (!text)
         return std::nullopt;
     g_input_files.insert(text->id);
@@ -43,7 +43,7 @@ std::optional<LegacyRecord> read_legacy_file(const std::string& path, const Lega
         ++on_chain[frame.id];
         chain.push_back(std::move(frame));
     };
-    if (std::optional<Frame> root = open_frame(path, files))
+    if (std::optional<Frame> root = read_frame(path, files(path)))
         enter(std::move(*root));
     else
         return std::nullopt;
@@ -52,12 +52,14 @@ std::optional<LegacyRecord> read_legacy_file(const std::string& path, const Lega
         Frame& current = chain.back();
         if (current.next_member < current.member_paths.size()) {
             const std::string& member = current.member_paths[current.next_member++];
-            const std::optional<FileId> id = files.identify(member);
-            if (id && on_chain.count(*id)) {
+            // The file's identity comes with its content: a member already on the
+            // chain is refused before it is announced.
+            std::optional<LegacyText> text = files(member);
+            if (text && on_chain.count(text->id)) {
                 print_error(campaign_cycle_message(current.record.path, member));
                 continue;
             }
-            if (std::optional<Frame> frame = open_frame(member, files))
+            if (std::optional<Frame> frame = read_frame(member, std::move(text)))
                 enter(std::move(*frame));
             continue;
         }

@@ -65,13 +65,12 @@ public:
     }
     LegacyFiles files() const
     {
-        return {[this](const std::string& path) { return id(path); },
-                [this](const std::string& path) -> std::optional<LegacyText> {
-                    const auto entry = entries_.find(path);
-                    if (entry == entries_.end())
-                        return std::nullopt;
-                    return LegacyText{entry->second->bytes, entry->second->id};
-                }};
+        return [this](const std::string& path) -> std::optional<LegacyText> {
+            const auto entry = entries_.find(path);
+            if (entry == entries_.end())
+                return std::nullopt;
+            return LegacyText{entry->second->bytes, entry->second->id};
+        };
     }
 
 private:
