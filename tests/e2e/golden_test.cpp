@@ -1,6 +1,7 @@
 // Whole legacy projects converted by the built tool and compared byte for byte
 // with documents checked by hand. Each folder of tests/golden holds the legacy
-// files, "args" (one argument per line) and expected/ (every file the run writes).
+// files (or names a folder holding them in "inputs"), "args" (one argument per
+// line) and expected/ (every file the run writes).
 #include <QDir>
 #include <QDirIterator>
 #include <gtest/gtest.h>
@@ -43,6 +44,10 @@ TEST_P(GoldenTest, WritesTheExpectedDocuments)
 {
     const std::string folder = k_golden + "/" + GetParam();
     TempTree tree;
+    // A case may take its legacy files from a folder of the repository ("inputs").
+    const std::vector<std::string> inputs = lines_of(read_file(folder + "/inputs"));
+    if (!inputs.empty())
+        tree.copy_from(std::string(PRJMIGR_SOURCE_DIR) + "/" + inputs.front());
     tree.copy_from(folder);
     std::set<std::string> expected_entries;
     for (const std::string& entry : tree.list())

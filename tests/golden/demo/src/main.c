@@ -1,6 +1,0 @@
-int demo_init(void);
-
-int main(void)
-{
-    return demo_init();
-}
