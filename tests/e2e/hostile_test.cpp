@@ -1,5 +1,5 @@
 // Hostile inputs, end to end against the built tool: one test per case of
-// docs/hostile-inputs.md. Each asserts the exit code, the exact bytes on the
+// doc/hostile-inputs.md. Each asserts the exit code, the exact bytes on the
 // error stream, which files exist afterwards, that no earlier file changed and
 // that no temporary file was left, and that every document written is
 // well-formed XML.
