@@ -7,9 +7,6 @@
 #include <unordered_set>
 #include <vector>
 
-// Equal length, equal bytes, an ASCII capital equal to its small letter.
-bool equals_nocase(std::string_view a, std::string_view b);
-
 struct PathList {
     // In order of first occurrence; the files list them newest first.
     std::vector<std::string> paths;
@@ -17,7 +14,8 @@ struct PathList {
     std::unordered_set<std::string> folded;
 };
 
-// True when some entry of `list` equals `text` without regard to letter case.
+// True when some entry of `list` equals `text` without regard to letter case:
+// equal length, equal bytes, an ASCII capital equal to its small letter.
 bool list_contains_nocase(const PathList& list, std::string_view text);
 
 // Adds `path` unless an entry equal to it without regard to case is present.

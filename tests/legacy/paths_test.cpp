@@ -52,8 +52,6 @@ TEST(PathListTest, OnlyAsciiLettersFoldAndTheFirstSpellingIsKept)
     };
     for (const auto& [a, b, equal] : pairs) {
         SCOPED_TRACE(testing::PrintToString(a) + " vs " + testing::PrintToString(b));
-        EXPECT_EQ(equals_nocase(a, b), equal);
-        EXPECT_EQ(equals_nocase(b, a), equal);
         PathList list;
         add_unique_nocase(list, a);
         add_unique_nocase(list, b);
