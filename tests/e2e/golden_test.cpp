@@ -1,7 +1,6 @@
 // Whole legacy projects converted by the built tool and compared byte for byte
-// with documents checked by hand. Each folder of tests/golden holds the legacy
-// files (or names a folder holding them in "inputs"), "args" (one argument per
-// line) and expected/ (every file the run writes).
+// with documents checked by hand. Each folder of tests/golden is one run; its
+// README says which files describe it.
 #include <QDir>
 #include <QDirIterator>
 #include <gtest/gtest.h>
@@ -38,6 +37,25 @@ std::string first_difference(const std::string& expected, const std::string& act
     return "same lines, different line ends";
 }
 
+// "env": one variable a line, NAME=VALUE to set it (@BUILD@ stands for the build
+// folder, whose lib/locale holds the catalogues), a NAME alone to unset it.
+EnvChanges env_of(const std::string& folder)
+{
+    EnvChanges changes;
+    for (std::string line : lines_of(read_file(folder + "/env"))) {
+        const size_t equals = line.find('=');
+        if (equals == std::string::npos) {
+            changes[line] = std::nullopt;
+            continue;
+        }
+        std::string value = line.substr(equals + 1);
+        if (const size_t at = value.find("@BUILD@"); at != std::string::npos)
+            value.replace(at, 7, PRJMIGR_BUILD_DIR);
+        changes[line.substr(0, equals)] = value;
+    }
+    return changes;
+}
+
 class GoldenTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTest, WritesTheExpectedDocuments)
@@ -53,10 +71,11 @@ TEST_P(GoldenTest, WritesTheExpectedDocuments)
     for (const std::string& entry : tree.list())
         expected_entries.insert(entry);
 
-    const ToolRun run = run_tool(lines_of(read_file(folder + "/args")), tree.root());
-    EXPECT_EQ(run.exit_code, 0) << run.err;
-    EXPECT_EQ(run.err, "");
-    EXPECT_EQ(run.out, "");
+    const ToolRun run = run_tool(lines_of(read_file(folder + "/args")), tree.root(), env_of(folder));
+    const std::string exit_code = read_file(folder + "/exit_code");
+    EXPECT_EQ(run.exit_code, exit_code.empty() ? 0 : std::stoi(exit_code)) << run.err;
+    EXPECT_EQ(run.err, read_file(folder + "/stderr"));
+    EXPECT_EQ(run.out, read_file(folder + "/stdout"));
 
     const QDir expected_dir(QString::fromStdString(folder + "/expected"));
     QDirIterator it(expected_dir.path(), QDir::Files, QDirIterator::Subdirectories);

@@ -8,6 +8,7 @@
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
+#include <unistd.h>
 
 TempTree::TempTree() : root_(dir_.path().toStdString())
 {
@@ -49,11 +50,25 @@ void TempTree::copy_from(const std::string& source_folder) const
 {
     const QDir source(QString::fromStdString(source_folder));
     ASSERT_TRUE(source.exists()) << source_folder;
-    QDirIterator it(source.path(), QDir::Files | QDir::Hidden | QDir::NoDotAndDotDot,
+    QDirIterator it(source.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
                     QDirIterator::Subdirectories);
     while (it.hasNext()) {
-        const QString file = it.next();
-        write(source.relativeFilePath(file).toStdString(), read_file(file.toStdString()));
+        const QString entry = it.next();
+        const std::string relative = source.relativeFilePath(entry).toStdString();
+        const QFileInfo info = it.fileInfo();
+        if (info.isSymLink()) {
+            // A link stays a link, with its target as written, so a file keeps its two names.
+            QDir().mkpath(QFileInfo(QString::fromStdString(path(relative))).path());
+            char target[4096];
+            const ssize_t size = ::readlink(entry.toLocal8Bit().constData(), target, sizeof target);
+            ASSERT_GT(size, 0) << relative;
+            ASSERT_EQ(::symlink(std::string(target, static_cast<size_t>(size)).c_str(), path(relative).c_str()), 0)
+                << relative;
+        } else if (info.isDir()) {
+            QDir().mkpath(QString::fromStdString(path(relative)));
+        } else {
+            write(relative, read_file(entry.toStdString()));
+        }
     }
 }
 
