@@ -10,6 +10,31 @@
         <translation>Utilisation : %1 [-o &lt;fichier_projet&gt;] ( &lt;fichier_prj&gt; | &lt;fichier_cmp&gt; | &lt;fichier_ses&gt; ) * 
 </translation>
     </message>
+    <message>
+        <source>Options:
+  -o &lt;projectfile&gt;  name of the project file; the objects file goes beside it
+  -v                print the version, then every legacy file as it is read
+  --warnings        also report what the conversion leaves out, on the error stream
+  --check           report what the conversion would leave out, and write nothing
+  --help            print this help and end
+  --version         print the version and end
+Environment:
+  KELMARDIR         installation root; the message catalogues are in $KELMARDIR/lib/locale
+  NEVRAHOME         workbench root, named in the document type line of both outputs
+</source>
+        <comment>Printed after the usage line by --help; keep the option names as they are</comment>
+        <translation>Options :
+  -o &lt;fichier_projet&gt;  nom du fichier projet ; le fichier des objets est placé à côté
+  -v                   affiche la version, puis chaque fichier hérité au moment de sa lecture
+  --warnings           signale aussi ce que la conversion laisse de côté, sur la sortie d&apos;erreur
+  --check              signale ce que la conversion laisserait de côté, sans rien écrire
+  --help               affiche cette aide et termine
+  --version            affiche la version et termine
+Environnement :
+  KELMARDIR            racine de l&apos;installation ; les catalogues de messages sont dans $KELMARDIR/lib/locale
+  NEVRAHOME            racine de l&apos;atelier, nommée dans la ligne de type de document des deux sorties
+</translation>
+    </message>
 </context>
 <context>
     <name>No project, session or campaing set on the command line</name>
@@ -84,6 +109,156 @@
 </source>
         <comment>%1 is a file name</comment>
         <translation>Le fichier de sortie %1 est aussi un fichier d&apos;entrée ; il est laissé inchangé
+</translation>
+    </message>
+</context>
+<context>
+    <name>Warning</name>
+    <message>
+        <source>prjmigr: warning: argument %1 is ignored: it does not end in .prj, .cmp or .ses
+</source>
+        <comment>%1 is a command-line argument</comment>
+        <translation>prjmigr: avertissement : l&apos;argument %1 est ignoré : il ne se termine ni par .prj, ni par .cmp, ni par .ses
+</translation>
+    </message>
+    <message>
+        <source>prjmigr: warning: option %1 is unknown and ignored
+</source>
+        <comment>%1 is a command-line argument</comment>
+        <translation>prjmigr: avertissement : l&apos;option %1 est inconnue et ignorée
+</translation>
+    </message>
+    <message>
+        <source>prjmigr: warning: project file %1 is ignored: only the first one is read
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>prjmigr: avertissement : le fichier projet %1 est ignoré : seul le premier est lu
+</translation>
+    </message>
+    <message>
+        <source>prjmigr: warning: -o is the last argument, so the default names are used
+</source>
+        <comment>-o is the option that names the output file</comment>
+        <translation>prjmigr: avertissement : -o est le dernier argument, les noms par défaut sont donc utilisés
+</translation>
+    </message>
+    <message>
+        <source>%1: warning: cannot be read (%2), so it is left out
+</source>
+        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
+        <translation>%1: avertissement : illisible (%2), il est donc laissé de côté
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3 cannot be read (%4), so it is left out
+</source>
+        <comment>%1 is a campaign file, %2 a line number, %3 the file its line names, %4 the system&apos;s reason</comment>
+        <translation>%1:%2: avertissement : %3 est illisible (%4), il est donc laissé de côté
+</translation>
+    </message>
+    <message>
+        <source>%1: note: did you mean %2?
+</source>
+        <comment>%1 is the file name given, %2 an existing file</comment>
+        <translation>%1: note : vouliez-vous dire %2 ?
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: note: did you mean %3?
+</source>
+        <comment>%1 is a campaign file, %2 a line number, %3 an existing file</comment>
+        <translation>%1:%2: note : vouliez-vous dire %3 ?
+</translation>
+    </message>
+    <message>
+        <source>%1: warning: no header line, so nothing in it is read
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>%1: avertissement : aucune ligne d&apos;en-tête, rien n&apos;y est donc lu
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: note: this line differs from a header line only in letter case, blanks or a byte-order mark
+</source>
+        <comment>%1 is a file name, %2 a line number</comment>
+        <translation>%1:%2: note : cette ligne ne diffère d&apos;une ligne d&apos;en-tête que par la casse, des blancs ou une marque d&apos;ordre des octets
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3 is not a project key; the line is ignored
+</source>
+        <comment>%1 is a file name, %2 a line number, %3 two letters</comment>
+        <translation>%1:%2: avertissement : %3 n&apos;est pas une clé de projet ; la ligne est ignorée
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3 is not a campaign key; the line is ignored
+</source>
+        <comment>%1 is a file name, %2 a line number, %3 two letters</comment>
+        <translation>%1:%2: avertissement : %3 n&apos;est pas une clé de campagne ; la ligne est ignorée
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3 is not a session key; the line is ignored
+</source>
+        <comment>%1 is a file name, %2 a line number, %3 two letters</comment>
+        <translation>%1:%2: avertissement : %3 n&apos;est pas une clé de session ; la ligne est ignorée
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: the line does not start with a key; it is ignored
+</source>
+        <comment>%1 is a file name, %2 a line number</comment>
+        <translation>%1:%2: avertissement : la ligne ne commence pas par une clé ; elle est ignorée
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3 comes before any NC line; the line is ignored
+</source>
+        <comment>%1 is a file name, %2 a line number, %3 a key; NC is the key that declares a configuration</comment>
+        <translation>%1:%2: avertissement : %3 précède toute ligne NC ; la ligne est ignorée
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3 given again; the value of line %4 is replaced
+</source>
+        <comment>%1 is a file name, %2 and %4 line numbers, %3 a key</comment>
+        <translation>%1:%2: avertissement : %3 donné à nouveau ; la valeur de la ligne %4 est remplacée
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: configuration %3 was already declared on line %4; sessions that name it fill both
+</source>
+        <comment>%1 is a file name, %2 and %4 line numbers, %3 a configuration name</comment>
+        <translation>%1:%2: avertissement : la configuration %3 a déjà été déclarée à la ligne %4 ; les sessions qui la nomment remplissent les deux
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: %3 value &quot;%4&quot; reads as false; only &quot;O&quot; means yes
+</source>
+        <comment>%1 is a file name, %2 a line number, %3 a key, %4 its value as written</comment>
+        <translation>%1:%2: avertissement : la valeur « %4 » de %3 se lit comme faux ; seul « O » signifie oui
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: warning: configuration %3 is not declared by the project; the session&apos;s settings are left out
+</source>
+        <comment>%1 is a session file, %2 a line number, %3 a configuration name</comment>
+        <translation>%1:%2: avertissement : la configuration %3 n&apos;est pas déclarée par le projet ; les réglages de la session sont laissés de côté
+</translation>
+    </message>
+    <message>
+        <source>%1:%2: note: the project declares %3
+</source>
+        <comment>%1 is a session file, %2 a line number, %3 a configuration name</comment>
+        <translation>%1:%2: note : le projet déclare %3
+</translation>
+    </message>
+    <message>
+        <source>%1: warning: no CX line, so the session&apos;s settings are left out
+</source>
+        <comment>%1 is a session file; CX is the key that names the session&apos;s configuration</comment>
+        <translation>%1: avertissement : aucune ligne CX, les réglages de la session sont donc laissés de côté
 </translation>
     </message>
 </context>

@@ -33,6 +33,23 @@ QString usage_message(const QString& tool_name)
         .arg(tool_name);
 }
 
+QString help_message()
+{
+    return QCoreApplication::translate(
+        "Usage",
+        "Options:\n"
+        "  -o <projectfile>  name of the project file; the objects file goes beside it\n"
+        "  -v                print the version, then every legacy file as it is read\n"
+        "  --warnings        also report what the conversion leaves out, on the error stream\n"
+        "  --check           report what the conversion would leave out, and write nothing\n"
+        "  --help            print this help and end\n"
+        "  --version         print the version and end\n"
+        "Environment:\n"
+        "  KELMARDIR         installation root; the message catalogues are in $KELMARDIR/lib/locale\n"
+        "  NEVRAHOME         workbench root, named in the document type line of both outputs\n",
+        "Printed after the usage line by --help; keep the option names as they are");
+}
+
 QString no_project_message()
 {
     return QCoreApplication::translate("No project, session or campaing set on the command line",

@@ -9,6 +9,8 @@
 QString from_local(std::string_view bytes);
 
 QString usage_message(const QString& tool_name);
+// The options and environment variables, printed by --help after the usage line.
+QString help_message();
 QString no_project_message();
 QString version_banner_message();
 QString parsing_message(std::string_view path);
