@@ -1,10 +1,13 @@
 // libFuzzer target: arbitrary bytes as a set of legacy files, read and written
 // the way a run does, into memory. Both documents must be well-formed UTF-8 XML.
+// With diagnostics chosen, the run is made again with them on: the documents and
+// the error lines must stay the same, and every diagnostic must be one line in
+// the compilers' form.
 //
 // Input layout, parts separated by the line "====":
 //   part 0: control. Its first byte picks NEVRAHOME (a fixed set, or unset) and
-//           a few run options; the rest is a root of arbitrary bytes for a
-//           DOCTYPE of its own.
+//           a few run options (diagnostics among them); the rest is a root of
+//           arbitrary bytes for a DOCTYPE of its own.
 //   part 1: the project file, legacy/p.prj.
 //   part 2: the campaign file, legacy/c.cmp.
 //   parts 3 and on: the files that campaign lines name, in the order the reader
@@ -13,6 +16,7 @@
 // The header lines are fuzzed bytes like the rest: any part may be any kind.
 #include <cstddef>
 #include <cstdint>
+#include <cerrno>
 #include <cstdlib>
 #include <map>
 #include <optional>
@@ -59,24 +63,41 @@ std::vector<std::string_view> split_parts(std::string_view input)
     }
 }
 
-// Campaigns may name one file many times, and every FI line reads it again: two
-// campaigns of 400 lines naming each other's files make 160,000 records out of
-// 4 KiB; and each configuration adds 7 KB of root settings and a list entry to
-// every node. Such growth is the format's, not a fault (the end-to-end hostile
-// tests cover volume). Here it would only slow the search, so the harness stops
-// loading after k_max_loads files and writes only runs whose documents it
+// Campaigns may name one file many times: two campaigns of 400 lines naming
+// each other's files expand to 160,000 nodes out of 4 KiB, and each
+// configuration adds 7 KB of root settings and a list entry to every node. The
+// reader shares what repeats, but the documents carry every node (the end-to-end
+// tests cover volume). Here volume would only slow the search, so the harness
+// stops loading after k_max_loads files and writes only runs whose documents it
 // expects below k_max_output bytes.
 constexpr size_t k_max_loads = 64;
 constexpr size_t k_max_output = 128 * 1024;
+constexpr size_t k_saturated = k_max_output;
 
-size_t expected_output(size_t records, size_t configs)
+size_t expected_output(size_t nodes, size_t configs)
 {
-    return 7300 * configs + records * (3000 + 450 * configs);
+    return 7300 * configs + nodes * (3000 + 450 * configs);
+}
+
+// How many nodes a record is written as, counting each shared member every time
+// it is named; saturates, since only "too many" matters.
+size_t written_nodes(const LegacyRecord& record, std::map<const LegacyRecord*, size_t>& known)
+{
+    const auto found = known.find(&record);
+    if (found != known.end())
+        return found->second;
+    size_t nodes = 1;
+    for (const LegacyRecord* member : record.members)
+        nodes = std::min(k_saturated, nodes + written_nodes(*member, known));
+    known.emplace(&record, nodes);
+    return nodes;
 }
 
 // The legacy files of one input: a name gets the next unused part the first time
 // the reader asks for it (its identity included), as files on disk would; once
-// the parts run out, every new name is a missing file.
+// the parts run out, every new name is a missing file. Frozen, the names met so
+// far keep their parts and no new name gets one, so that a second run reads the
+// same files whatever else it looks up.
 class FuzzFiles {
 public:
     explicit FuzzFiles(const std::vector<std::string_view>& parts) : parts_(parts) {}
@@ -84,16 +105,45 @@ public:
     void bind(const std::string& path) { find(path); }
     bool has_unused() const { return next_part_ < parts_.size(); }
     size_t loads() const { return loads_; }
+    void freeze()
+    {
+        frozen_ = true;
+        loads_ = 0;
+    }
 
     LegacyFiles files()
     {
-        return [this](const std::string& path) -> std::optional<LegacyText> {
+        const auto read = [this](const std::string& path, const KnownFile& known) {
+            LegacyText text;
             const std::optional<size_t> part = find(path);
-            if (!part || loads_ == k_max_loads)
-                return std::nullopt;
+            if (!part) {
+                text.error = ENOENT;
+                return text;
+            }
+            text.id = FileId{1, static_cast<ino_t>(*part)};
+            text.regular = true;
+            if (known(text.id))
+                return text;
+            if (loads_ == k_max_loads) {
+                text.error = EMFILE;
+                return text;
+            }
             ++loads_;
-            return LegacyText{std::string(parts_[*part]), FileId{1, static_cast<ino_t>(*part)}};
+            text.bytes = std::string(parts_[*part]);
+            return text;
         };
+        // A folder lists the last components of the names met in it.
+        const auto list = [this](const std::string& directory) {
+            std::vector<std::string> names;
+            for (const auto& [name, part] : names_) {
+                const size_t slash = name.rfind('/');
+                const std::string folder = slash == std::string::npos ? "." : name.substr(0, slash);
+                if (folder == directory)
+                    names.push_back(name.substr(slash + 1));
+            }
+            return std::optional(names);
+        };
+        return {read, list};
     }
 
 private:
@@ -102,7 +152,7 @@ private:
         const auto known = names_.find(path);
         if (known != names_.end())
             return known->second;
-        if (!has_unused())
+        if (frozen_ || !has_unused())
             return std::nullopt;
         names_.emplace(path, next_part_);
         return next_part_++;
@@ -112,6 +162,7 @@ private:
     std::map<std::string, size_t> names_;
     size_t next_part_ = 1;  // part 0 is the control part
     size_t loads_ = 0;
+    bool frozen_ = false;
 };
 
 // Strict UTF-8 (no overlong forms, surrogates or values above U+10FFFF) made of
@@ -235,6 +286,83 @@ void set_root(unsigned char choice)
         unsetenv("NEVRAHOME");
 }
 
+// What one run printed and wrote.
+struct RunResult {
+    std::string out;
+    std::string err;
+    std::optional<std::pair<std::string, std::string>> documents;  // none when too large
+};
+
+// Reads in the run's order (project, campaigns, sessions), then writes: the
+// writers only read the model, so this gives the documents of the run's interleaving.
+RunResult run(FuzzFiles& fuzz_files, const std::vector<std::string>& campaign_paths,
+              const std::vector<std::string>& session_paths)
+{
+    RunResult result;
+    reset_legacy_model();
+    capture_console(&result.out, &result.err);
+    const LegacyFiles files = fuzz_files.files();
+    g_project = read_legacy_file(k_project_path, files);
+    const LegacyRecord* project = g_project ? &g_project->root() : nullptr;
+    std::vector<std::pair<std::string, LegacyTree>> campaigns;
+    for (const std::string& path : campaign_paths) {
+        if (std::optional<LegacyTree> campaign = read_legacy_file(path, files))
+            campaigns.emplace_back(path, std::move(*campaign));
+    }
+    std::vector<std::pair<std::string, LegacyTree>> sessions;
+    for (const std::string& path : session_paths) {
+        if (std::optional<LegacyTree> session = read_legacy_file(path, files))
+            sessions.emplace_back(path, std::move(*session));
+    }
+    std::map<const LegacyRecord*, size_t> known;
+    size_t nodes = sessions.size();
+    for (const auto& [path, campaign] : campaigns)
+        nodes = std::min(k_saturated, nodes + written_nodes(campaign.root(), known));
+    const size_t configs = project ? project->content->configs.size() : 0;
+    if (expected_output(nodes, configs) <= k_max_output) {
+        OutputStream project_out;
+        write_project_head(project_out, "out/p.rtp");
+        write_project_configs(project_out, project);
+        begin_test_tree(project_out);
+        for (const auto& [path, campaign] : campaigns)
+            write_group(project_out, path, campaign.root(), project);
+        for (const auto& [path, session] : sessions)
+            write_test(project_out, path, session.root(), project);
+        write_project_tail(project_out, "p.inf", project);
+        OutputStream objects_out;
+        write_objects_file(objects_out, g_script_files, g_source_files);
+        result.documents.emplace(project_out.buffered(), objects_out.buffered());
+    }
+    capture_console(nullptr, nullptr);
+    return result;
+}
+
+// Every line of `err` is an error framed by "(E) " or a diagnostic in the
+// compilers' form; a note follows a warning. Gives the error lines alone.
+FUZZ_NO_COVERAGE std::string checked_error_lines(std::string_view err)
+{
+    std::string errors;
+    bool after_warning = false;
+    while (!err.empty()) {
+        const size_t end = err.find('\n');
+        if (end == std::string_view::npos)
+            __builtin_trap();  // every message ends its line
+        const std::string_view line = err.substr(0, end + 1);
+        err.remove_prefix(end + 1);
+        if (line.substr(0, 4) == "(E) ") {
+            errors.append(line);
+            after_warning = false;
+        } else if (line.find(": warning: ") != std::string_view::npos) {
+            after_warning = true;
+        } else if (line.find(": note: ") != std::string_view::npos && after_warning) {
+            after_warning = false;
+        } else {
+            __builtin_trap();
+        }
+    }
+    return errors;
+}
+
 }  // namespace
 
 // A quarantine of 16 MB instead of 256 MB: freed memory is reused sooner, which
@@ -260,26 +388,15 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     set_root(control);
     check_doctype(parts[0].empty() ? parts[0] : parts[0].substr(1));
     // Bit 3: the campaign is named twice on the command line; bit 4: a session
-    // of the command line is missing.
+    // of the command line is missing; bit 5: a second run with diagnostics.
     const bool campaign_twice = control & 0x08;
     const bool missing_session = control & 0x10;
+    const bool diagnostics = control & 0x20;
 
-    reset_legacy_model();
     FuzzFiles fuzz_files(parts);
     fuzz_files.bind(k_project_path);
     fuzz_files.bind(k_campaign_path);
-    const LegacyFiles files = fuzz_files.files();
-
-    // Everything is read first, in the run's order (project, campaigns,
-    // sessions); the writers only read the model, so writing afterwards gives
-    // the same documents as the run's interleaving.
-    g_project = read_legacy_file(k_project_path, files);
-    const LegacyRecord* project = g_project ? &*g_project : nullptr;
-    std::vector<LegacyRecord> campaigns;
-    for (int i = 0; i < (campaign_twice ? 2 : 1); ++i) {
-        if (std::optional<LegacyRecord> campaign = read_legacy_file(k_campaign_path, files))
-            campaigns.push_back(std::move(*campaign));
-    }
+    const std::vector<std::string> campaign_paths(campaign_twice ? 2 : 1, k_campaign_path);
     std::vector<std::string> session_paths;
     for (size_t i = 3; fuzz_files.has_unused(); ++i) {
         session_paths.push_back("legacy/s" + std::to_string(i) + ".ses");
@@ -287,29 +404,25 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     }
     if (missing_session)
         session_paths.push_back("legacy/missing.ses");
-    std::vector<std::pair<std::string, LegacyRecord>> sessions;
-    for (const std::string& path : session_paths) {
-        if (std::optional<LegacyRecord> session = read_legacy_file(path, files))
-            sessions.emplace_back(path, std::move(*session));
+
+    g_diagnostics = 0;
+    const RunResult plain = run(fuzz_files, campaign_paths, session_paths);
+    if (plain.documents) {
+        check_document(plain.documents->first);
+        check_document(plain.documents->second);
     }
-    const size_t configs = project ? project->configs.size() : 0;
-    if (expected_output(fuzz_files.loads(), configs) > k_max_output)
+    // Without the option, nothing but errors reaches the error stream.
+    if (checked_error_lines(plain.err) != plain.err)
+        __builtin_trap();
+    if (!diagnostics)
         return 0;
 
-    OutputStream project_out;
-    write_project_head(project_out, "out/p.rtp");
-    write_project_configs(project_out, project);
-    begin_test_tree(project_out);
-    for (const LegacyRecord& campaign : campaigns)
-        write_group(project_out, k_campaign_path, campaign, project);
-    for (const auto& [path, session] : sessions)
-        write_test(project_out, path, session, project);
-    write_project_tail(project_out, "p.inf", project);
-
-    OutputStream objects_out;
-    write_objects_file(objects_out, g_script_files, g_source_files);
-
-    check_document(project_out.buffered());
-    check_document(objects_out.buffered());
+    fuzz_files.freeze();
+    g_diagnostics = 1;
+    const RunResult reported = run(fuzz_files, campaign_paths, session_paths);
+    g_diagnostics = 0;
+    if (reported.documents != plain.documents || reported.out != plain.out
+        || checked_error_lines(reported.err) != plain.err)
+        __builtin_trap();
     return 0;
 }

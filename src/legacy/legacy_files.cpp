@@ -1,7 +1,9 @@
 #include "legacy/legacy_files.h"
 
 #include <cerrno>
+#include <dirent.h>
 #include <fcntl.h>
+#include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -18,8 +20,8 @@ struct Descriptor {
 };
 
 // Reads to the end; `expected` bytes (a regular file's size) end the read
-// without one more call to find the end.
-bool read_all(int fd, std::string& bytes, size_t expected)
+// without one more call to find the end. Gives 0 or the errno of the failure.
+int read_all(int fd, std::string& bytes, size_t expected)
 {
     char chunk[65536];
     while (expected == 0 || bytes.size() < expected) {
@@ -27,11 +29,11 @@ bool read_all(int fd, std::string& bytes, size_t expected)
         if (got > 0)
             bytes.append(chunk, static_cast<size_t>(got));
         else if (got == 0)
-            return true;
+            return 0;
         else if (errno != EINTR)
-            return false;
+            return errno;
     }
-    return true;
+    return 0;
 }
 
 // A NUL byte cannot stand in a file name: the system would see only the bytes
@@ -41,26 +43,47 @@ bool names_no_file(const std::string& path)
     return path.find('\0') != std::string::npos;
 }
 
-std::optional<LegacyText> load_disk_file(const std::string& path)
+LegacyText read_disk_file(const std::string& path, const KnownFile& known)
 {
-    if (names_no_file(path))
-        return std::nullopt;
+    LegacyText text;
+    if (names_no_file(path)) {
+        text.error = ENOENT;
+        return text;
+    }
     // Non-blocking open, so a FIFO without a writer cannot stall the run.
     const Descriptor file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK)};
-    if (file.fd < 0)
-        return std::nullopt;
     struct stat info {};
-    if (::fstat(file.fd, &info) != 0 || S_ISDIR(info.st_mode))
-        return std::nullopt;
-    if (!S_ISREG(info.st_mode))
+    if (file.fd < 0 || ::fstat(file.fd, &info) != 0) {
+        text.error = errno;
+        return text;
+    }
+    if (S_ISDIR(info.st_mode)) {
+        text.error = EISDIR;
+        return text;
+    }
+    text.id = FileId{info.st_dev, info.st_ino};
+    text.regular = S_ISREG(info.st_mode);
+    if (known(text.id))
+        return text;
+    if (!text.regular)
         ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
-
-    LegacyText text{{}, FileId{info.st_dev, info.st_ino}};
-    const size_t size = S_ISREG(info.st_mode) ? static_cast<size_t>(info.st_size) : 0;
+    const size_t size = text.regular ? static_cast<size_t>(info.st_size) : 0;
     text.bytes.reserve(size);
-    if (!read_all(file.fd, text.bytes, size))
-        return std::nullopt;
+    text.error = read_all(file.fd, text.bytes, size);
     return text;
+}
+
+std::optional<std::vector<std::string>> list_disk_directory(const std::string& directory)
+{
+    if (names_no_file(directory))
+        return std::nullopt;
+    const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directory.c_str()), ::closedir);
+    if (!dir)
+        return std::nullopt;
+    std::vector<std::string> names;
+    while (const dirent* entry = ::readdir(dir.get()))
+        names.emplace_back(entry->d_name);
+    return names;
 }
 
 }  // namespace
@@ -77,5 +100,5 @@ std::optional<FileId> identify_disk_file(const std::string& path)
 
 LegacyFiles disk_legacy_files()
 {
-    return load_disk_file;
+    return {read_disk_file, list_disk_directory};
 }

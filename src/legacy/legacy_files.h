@@ -1,21 +1,32 @@
-// Where the reader gets the bytes of legacy files: the disk, or a table of files
-// in memory for tests and fuzzing.
+// Where the reader gets legacy files: the disk, or a table of files in memory
+// for tests and fuzzing.
 #pragma once
 
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "legacy/records.h"
 
+// A file opened for reading.
 struct LegacyText {
-    std::string bytes;
+    int error = 0;         // why it cannot be read, an errno value; 0 when it can
     FileId id;
+    bool regular = false;  // a regular file, not a device or a FIFO
+    std::string bytes;     // its whole content, unless the caller knew it already
 };
 
-// The whole content of the file a path names, and its identity; none when the
-// file cannot be read or is a directory.
-using LegacyFiles = std::function<std::optional<LegacyText>(const std::string& path)>;
+// True for a file whose content the caller has parsed already.
+using KnownFile = std::function<bool(const FileId&)>;
+
+struct LegacyFiles {
+    // Opens `path`; reads its bytes unless `known` says they are not needed.
+    // A directory cannot be read (EISDIR); a name holding a NUL byte names no file (ENOENT).
+    std::function<LegacyText(const std::string& path, const KnownFile& known)> read;
+    // The names in a directory ("." for the working directory); none when it cannot be listed.
+    std::function<std::optional<std::vector<std::string>>(const std::string& directory)> list;
+};
 
 // Legacy files read from the file system.
 LegacyFiles disk_legacy_files();

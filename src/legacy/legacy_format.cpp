@@ -1,39 +1,44 @@
 #include "legacy/legacy_format.h"
 
+#include <array>
+#include <iterator>
+#include <limits>
+#include <map>
+
+#include "legacy/path_list.h"
 #include "legacy/paths.h"
+#include "messages/diagnostic_messages.h"
 
 namespace {
 
-enum class Kind { unknown, campaign, session, project };
-
-enum class Store { copy, yes_no, script_path, source_path, nothing };
+enum class Store { copy, yes_no, path, nothing };
 
 struct SessionKey {
     std::string_view key;
-    Text LegacyRecord::*field;
+    Text SessionSettings::*field;
     Store store;
 };
 
-// In the order the keys are tested.
-const SessionKey k_session_keys[] = {
+// In the order the keys are tested. FS and FP go to the content's path values.
+constexpr SessionKey k_session_keys[] = {
     {"CD ", nullptr, Store::nothing},
-    {"CX ", &LegacyRecord::config_name, Store::copy},
-    {"FS ", &LegacyRecord::source_file, Store::source_path},
-    {"FP ", &LegacyRecord::script_file, Store::script_path},
-    {"LK ", &LegacyRecord::link_file, Store::copy},
-    {"OC ", &LegacyRecord::compile_flags, Store::copy},
-    {"CS ", &LegacyRecord::test_compile_flags, Store::copy},
-    {"DB ", &LegacyRecord::debug, Store::yes_no},
-    {"SI ", &LegacyRecord::simulation, Store::yes_no},
-    {"OP ", &LegacyRecord::preparation_options, Store::copy},
+    {"CX ", &SessionSettings::config_name, Store::copy},
+    {"FS ", nullptr, Store::path},
+    {"FP ", nullptr, Store::path},
+    {"LK ", &SessionSettings::link_file, Store::copy},
+    {"OC ", &SessionSettings::compile_flags, Store::copy},
+    {"CS ", &SessionSettings::test_compile_flags, Store::copy},
+    {"DB ", &SessionSettings::debug, Store::yes_no},
+    {"SI ", &SessionSettings::simulation, Store::yes_no},
+    {"OP ", &SessionSettings::preparation_options, Store::copy},
     {"RA ", nullptr, Store::nothing},
     {"VA ", nullptr, Store::nothing},
     {"CE ", nullptr, Store::nothing},
-    {"OF ", &LegacyRecord::more_options, Store::copy},
-    {"NI ", &LegacyRecord::instru_comparison, Store::yes_no},
-    {"AC ", &LegacyRecord::second_context, Store::yes_no},
-    {"FL ", &LegacyRecord::second_intermediate_file, Store::copy},
-    {"ST ", &LegacyRecord::strict_comparison, Store::yes_no},
+    {"OF ", &SessionSettings::more_options, Store::copy},
+    {"NI ", &SessionSettings::instru_comparison, Store::yes_no},
+    {"AC ", &SessionSettings::second_context, Store::yes_no},
+    {"FL ", &SessionSettings::second_intermediate_file, Store::copy},
+    {"ST ", &SessionSettings::strict_comparison, Store::yes_no},
 };
 
 struct ConfigKey {
@@ -42,9 +47,10 @@ struct ConfigKey {
     Store store;
 };
 
-// The keys that fill the configuration of the nearest NC line above them; PA is
-// handled on its own, as it fills two fields.
-const ConfigKey k_config_keys[] = {
+// The keys that fill the configuration of the nearest NC line above them; PA,
+// first, fills two fields.
+constexpr ConfigKey k_config_keys[] = {
+    {"PA ", nullptr, Store::path},
     {"LA ", &TargetConfig::source_language, Store::copy},
     {"SE ", &TargetConfig::source_ext, Store::copy},
     {"OE ", &TargetConfig::object_ext, Store::copy},
@@ -56,88 +62,191 @@ const ConfigKey k_config_keys[] = {
     {"CL ", &TargetConfig::class_name, Store::copy},
 };
 
+constexpr std::string_view k_headers[] = {
+    "$$$IHM NEVRA$$$CAMPAGNE",
+    "$$$IHM NEVRA$$$SESSION",
+    "$$$IHM NEVRA$$$PROJET",
+};
+constexpr FileKind k_header_kinds[] = {FileKind::campaign, FileKind::session, FileKind::project};
+
+constexpr size_t k_after_every_line = std::numeric_limits<size_t>::max();
+
+// One file being parsed.
+struct Parse {
+    std::string_view path;
+    std::vector<Diagnostic>* diagnostics = nullptr;  // null when nothing is reported
+    FileContent content;
+    size_t line = 0;
+    size_t near_header_line = 0;
+    // The line of each key's last occurrence: in the file for session keys, under
+    // the current NC line for configuration keys; 0 for none.
+    std::array<size_t, std::size(k_session_keys)> session_key_lines{};
+    std::array<size_t, std::size(k_config_keys)> config_key_lines{};
+    std::map<std::string, size_t, std::less<>> declared;  // configuration names and their first line
+
+    void report(QString text) { diagnostics->push_back({line, std::move(text)}); }
+};
+
 std::string yes_no(std::string_view value)
 {
     return value == "O" ? "true" : "false";
 }
 
-// A relative value is joined directly to the directory of the file naming it.
-std::string resolve_path(std::string_view file_path, std::string_view value)
+FileKind header_kind(std::string_view line)
 {
-    if (!is_relative(value))
-        return std::string(value);
-    return dir_name(file_path) + std::string(value);
+    for (size_t i = 0; i < std::size(k_headers); ++i)
+        if (line == k_headers[i])
+            return k_header_kinds[i];
+    return FileKind::none;
 }
 
-Kind header_kind(std::string_view line)
+// A header line but for a byte-order mark, blanks and control bytes at its ends,
+// or its letter case.
+bool is_near_header(std::string_view line)
 {
-    if (line == "$$$IHM NEVRA$$$CAMPAGNE")
-        return Kind::campaign;
-    if (line == "$$$IHM NEVRA$$$SESSION")
-        return Kind::session;
-    if (line == "$$$IHM NEVRA$$$PROJET")
-        return Kind::project;
-    return Kind::unknown;
+    if (line.substr(0, 3) == "\xEF\xBB\xBF")
+        line.remove_prefix(3);
+    while (!line.empty() && static_cast<unsigned char>(line.front()) <= 0x20)
+        line.remove_prefix(1);
+    line = prepare_line(line);
+    for (const std::string_view header : k_headers)
+        if (equal_nocase(line, header))
+            return true;
+    return false;
 }
 
-void parse_session_line(std::string_view line, LegacyRecord& record)
+bool has_key_shape(std::string_view line)
+{
+    const auto capital = [](char c) { return c >= 'A' && c <= 'Z'; };
+    return capital(line[0]) && capital(line[1]) && line[2] == ' ';
+}
+
+void report_foreign_line(Parse& parse, std::string_view line, KeyFamily family)
+{
+    if (!parse.diagnostics)
+        return;
+    if (has_key_shape(line))
+        parse.report(foreign_key_warning(parse.path, parse.line, line.substr(0, 2), family));
+    else
+        parse.report(no_key_warning(parse.path, parse.line));
+}
+
+// Remembers the key's line, reporting the occurrence it replaces.
+void note_occurrence(Parse& parse, size_t& last_line, std::string_view key)
+{
+    if (parse.diagnostics && last_line != 0)
+        parse.report(repeated_key_warning(parse.path, parse.line, key.substr(0, 2), last_line));
+    last_line = parse.line;
+}
+
+std::string checked_yes_no(Parse& parse, std::string_view key, std::string_view value)
+{
+    if (parse.diagnostics && value != "O" && value != "N")
+        parse.report(yes_no_warning(parse.path, parse.line, key.substr(0, 2), value));
+    return yes_no(value);
+}
+
+void parse_session_line(Parse& parse, std::string_view line)
 {
     const std::string_view value = line.substr(3);
-    for (const SessionKey& entry : k_session_keys) {
+    for (size_t i = 0; i < std::size(k_session_keys); ++i) {
+        const SessionKey& entry = k_session_keys[i];
         if (line.compare(0, 3, entry.key) != 0)
             continue;
-        switch (entry.store) {
-        case Store::copy:
-            record.*entry.field = std::string(value);
-            break;
-        case Store::yes_no:
-            record.*entry.field = yes_no(value);
-            break;
-        case Store::script_path:
-        case Store::source_path: {
-            std::string resolved = resolve_path(record.path, value);
-            add_unique_nocase(entry.store == Store::script_path ? g_script_files : g_source_files,
-                              resolved);
-            record.*entry.field = std::move(resolved);
-            break;
-        }
-        case Store::nothing:
-            break;
-        }
+        if (entry.store == Store::nothing)
+            return;
+        note_occurrence(parse, parse.session_key_lines[i], entry.key);
+        SessionSettings& settings = parse.content.settings;
+        if (entry.store == Store::path)
+            parse.content.path_values.push_back({entry.key == "FP ", std::string(value)});
+        else if (entry.store == Store::yes_no)
+            settings.*entry.field = checked_yes_no(parse, entry.key, value);
+        else
+            settings.*entry.field = std::string(value);
+        if (entry.field == &SessionSettings::config_name)
+            parse.content.config_line = parse.line;
         return;
     }
+    report_foreign_line(parse, line, KeyFamily::session);
 }
 
-void parse_project_line(std::string_view line, LegacyRecord& record)
+void declare_configuration(Parse& parse, std::string_view name)
+{
+    TargetConfig config;
+    config.name = std::string(name);
+    config.include_dirs = g_include_dirs.empty() ? nullptr : &g_include_dirs;
+    parse.content.configs.push_back(std::move(config));
+    parse.config_key_lines.fill(0);
+    if (!parse.diagnostics)
+        return;
+    const auto [first, fresh] = parse.declared.try_emplace(std::string(name), parse.line);
+    if (!fresh)
+        parse.report(repeated_configuration_warning(parse.path, parse.line, name, first->second));
+}
+
+void parse_project_line(Parse& parse, std::string_view line)
 {
     const std::string_view key = line.substr(0, 3);
     const std::string_view value = line.substr(3);
     if (key == "NC ") {
-        TargetConfig config;
-        config.name = std::string(value);
-        config.include_dirs = g_include_dirs.empty() ? nullptr : &g_include_dirs;
-        record.configs.push_back(std::move(config));
+        declare_configuration(parse, value);
         return;
     }
     if (key == "IN ") {
         g_include_dirs.emplace_back(value);
         return;
     }
-    // Configuration keys before the first NC line have nothing to fill.
-    if (record.configs.empty())
-        return;
-    TargetConfig& config = record.configs.back();
-    if (key == "PA ") {
-        config.target_name = base_name(value, false);
-        config.target_path = config.target_name;
+    size_t i = 0;
+    while (i < std::size(k_config_keys) && k_config_keys[i].key != key)
+        ++i;
+    if (i == std::size(k_config_keys)) {
+        report_foreign_line(parse, line, KeyFamily::project);
         return;
     }
-    for (const ConfigKey& entry : k_config_keys) {
-        if (key == entry.key) {
-            config.*entry.field =
-                entry.store == Store::yes_no ? yes_no(value) : std::string(value);
-            return;
-        }
+    // Configuration keys before the first NC line have nothing to fill.
+    if (parse.content.configs.empty()) {
+        if (parse.diagnostics)
+            parse.report(key_before_configuration_warning(parse.path, parse.line, key.substr(0, 2)));
+        return;
+    }
+    note_occurrence(parse, parse.config_key_lines[i], key);
+    TargetConfig& config = parse.content.configs.back();
+    const ConfigKey& entry = k_config_keys[i];
+    if (entry.store == Store::path) {
+        config.target_name = base_name(value, false);
+        config.target_path = config.target_name;
+    } else if (entry.store == Store::yes_no) {
+        config.*entry.field = checked_yes_no(parse, key, value);
+    } else {
+        config.*entry.field = std::string(value);
+    }
+}
+
+void parse_campaign_line(Parse& parse, std::string_view line)
+{
+    if (line.compare(0, 3, "FI ") == 0)
+        parse.content.member_lines.push_back({parse.line, std::string(line.substr(3))});
+    else
+        report_foreign_line(parse, line, KeyFamily::campaign);
+}
+
+void parse_line(Parse& parse, std::string_view line)
+{
+    switch (parse.content.kind) {
+    case FileKind::none:
+        parse.content.kind = header_kind(line);
+        if (parse.content.kind == FileKind::none && parse.near_header_line == 0 && is_near_header(line))
+            parse.near_header_line = parse.line;
+        break;
+    case FileKind::session:
+        parse_session_line(parse, line);
+        break;
+    case FileKind::project:
+        parse_project_line(parse, line);
+        break;
+    case FileKind::campaign:
+        parse_campaign_line(parse, line);
+        break;
     }
 }
 
@@ -150,33 +259,32 @@ std::string_view prepare_line(std::string_view line)
     return line;
 }
 
-std::vector<std::string> parse_legacy_text(std::string_view bytes, LegacyRecord& record)
+std::string resolve_path(std::string_view file_path, std::string_view value)
 {
-    std::vector<std::string> member_paths;
-    Kind kind = Kind::unknown;
+    if (!is_relative(value))
+        return std::string(value);
+    return dir_name(file_path) + std::string(value);
+}
+
+FileContent parse_legacy_text(std::string_view bytes, std::string_view path,
+                              std::vector<Diagnostic>* diagnostics)
+{
+    Parse parse;
+    parse.path = path;
+    parse.diagnostics = diagnostics;
     while (!bytes.empty()) {
+        ++parse.line;
         const size_t end = bytes.find('\n');
         const std::string_view line =
             prepare_line(bytes.substr(0, end == std::string_view::npos ? bytes.size() : end));
         bytes.remove_prefix(end == std::string_view::npos ? bytes.size() : end + 1);
-        if (line.size() < 3)
-            continue;
-
-        switch (kind) {
-        case Kind::unknown:
-            kind = header_kind(line);
-            break;
-        case Kind::session:
-            parse_session_line(line, record);
-            break;
-        case Kind::project:
-            parse_project_line(line, record);
-            break;
-        case Kind::campaign:
-            if (line.compare(0, 3, "FI ") == 0)
-                member_paths.push_back(resolve_path(record.path, line.substr(3)));
-            break;
-        }
+        if (line.size() >= 3)
+            parse_line(parse, line);
     }
-    return member_paths;
+    if (diagnostics && parse.content.kind == FileKind::none) {
+        diagnostics->push_back({k_after_every_line, no_header_warning(path)});
+        if (parse.near_header_line != 0)
+            diagnostics->push_back({k_after_every_line, near_header_note(path, parse.near_header_line)});
+    }
+    return std::move(parse.content);
 }

@@ -18,6 +18,12 @@ std::string folded_copy(std::string_view text)
 
 }  // namespace
 
+bool equal_nocase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size()
+           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return fold_ascii(x) == fold_ascii(y); });
+}
+
 bool list_contains_nocase(const PathList& list, std::string_view text)
 {
     return list.folded.count(folded_copy(text)) != 0;

@@ -14,6 +14,9 @@ struct PathList {
     std::unordered_set<std::string> folded;
 };
 
+// Equal length and equal bytes, an ASCII capital equal to its small letter.
+bool equal_nocase(std::string_view a, std::string_view b);
+
 // True when some entry of `list` equals `text` without regard to letter case:
 // equal length, equal bytes, an ASCII capital equal to its small letter.
 bool list_contains_nocase(const PathList& list, std::string_view text);

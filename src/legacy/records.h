@@ -1,12 +1,16 @@
-// What the legacy files say, in memory: one record per legacy file read, one
-// configuration per NC line of a project file, and the run-wide lists.
+// What the legacy files say, in memory: the parsed content of each file read,
+// one record per reading of a file under a name, one configuration per NC line
+// of a project file, and the run-wide lists.
 #pragma once
 
-#include <memory>
+#include <cstddef>
+#include <deque>
+#include <functional>
 #include <optional>
 #include <set>
 #include <string>
 #include <sys/types.h>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -14,6 +18,27 @@
 
 // A value of the legacy files: absent when its key never occurred. Raw bytes as read.
 using Text = std::optional<std::string>;
+
+// Identity of a file on disk, so that two names of one file compare equal.
+struct FileId {
+    dev_t device = 0;
+    ino_t inode = 0;
+    bool operator<(const FileId& other) const
+    {
+        return std::pair(device, inode) < std::pair(other.device, other.inode);
+    }
+    bool operator==(const FileId& other) const
+    {
+        return device == other.device && inode == other.inode;
+    }
+};
+
+struct FileIdHash {
+    size_t operator()(const FileId& id) const
+    {
+        return std::hash<ino_t>()(id.inode) ^ (std::hash<dev_t>()(id.device) << 1);
+    }
+};
 
 // One "NC " line of a project file and the keys that follow it.
 struct TargetConfig {
@@ -34,11 +59,8 @@ struct TargetConfig {
     Text class_name;
 };
 
-// One legacy file read: a project, a campaign or a session.
-struct LegacyRecord {
-    std::string path;  // as handed to the reader
-    Text source_file;
-    Text script_file;
+// The build and run settings a session gives the configuration it names.
+struct SessionSettings {
     Text config_name;
     Text link_file;
     Text compile_flags;
@@ -51,39 +73,82 @@ struct LegacyRecord {
     Text second_context;
     Text second_intermediate_file;
     Text strict_comparison;
-    // In file order; the outputs list both newest first (back to front).
-    std::vector<TargetConfig> configs;
-    std::vector<LegacyRecord> members;
-
-    LegacyRecord() = default;
-    explicit LegacyRecord(std::string file_path) : path(std::move(file_path)) {}
-    LegacyRecord(LegacyRecord&&) = default;
-    LegacyRecord& operator=(LegacyRecord&&) = default;
-    // Campaigns nest to any depth: tear the tree down without recursion.
-    ~LegacyRecord();
 };
 
-// Identity of a file on disk, so that two names of one file compare equal.
-struct FileId {
-    dev_t device = 0;
-    ino_t inode = 0;
-    bool operator<(const FileId& other) const
-    {
-        return std::pair(device, inode) < std::pair(other.device, other.inode);
-    }
-    bool operator==(const FileId& other) const
-    {
-        return device == other.device && inode == other.inode;
-    }
+// The kind a header line gives a file; `none` without a recognised header.
+enum class FileKind { none, campaign, session, project };
+
+// An FS or FP value of a session, as written.
+struct PathValue {
+    bool script;  // FP; otherwise FS
+    std::string value;
 };
 
-// The project's record; none when the project file could not be read.
-extern std::optional<LegacyRecord> g_project;
+// An FI value of a campaign, as written, and the line that holds it.
+struct MemberLine {
+    size_t line;
+    std::string value;
+};
+
+// What one legacy file says, parsed once however often, and under whatever
+// names, the file is read.
+struct FileContent {
+    FileKind kind = FileKind::none;
+    SessionSettings settings;
+    // In file order; relative values resolve against each name the file is read under.
+    std::vector<PathValue> path_values;
+    std::vector<TargetConfig> configs;  // in file order; the outputs list them newest first
+    std::vector<MemberLine> member_lines;
+    size_t config_line = 0;  // the line of the CX value that counts
+};
+
+// An FI line that gave its campaign no member, kept so that the campaign,
+// met again, prints what a fresh reading prints.
+struct SkippedMember {
+    size_t position;  // how many members came before it
+    std::string path;
+    bool cycle;       // refused as a cycle; otherwise it could not be read
+};
+
+// One reading of a legacy file under a name: a project, a campaign or a session.
+struct LegacyRecord {
+    std::string path;  // as handed to the reader
+    const FileContent* content = nullptr;
+    Text source_file;  // the last FS and FP values, resolved against `path`
+    Text script_file;
+    // The records its FI lines gave, in file order; the outputs list them newest first.
+    std::vector<const LegacyRecord*> members;
+    std::vector<SkippedMember> skipped;
+    bool refuses_cycles = false;  // somewhere in its expansion a campaign is refused
+};
+
+// A legacy file read with every file its campaign lines name. A file met again
+// under the same name on the same chain of campaigns expands the same way, so
+// that reading is one record, shared: the tree grows with the distinct files,
+// not with how often campaigns name them.
+struct LegacyTree {
+    std::deque<LegacyRecord> records;  // the file read first comes first
+    std::unordered_map<FileId, FileContent, FileIdHash> contents;
+
+    const LegacyRecord& root() const { return records.front(); }
+
+    // Records point at each other and at the contents: a tree moves, keeping
+    // every element where it is, and is never copied.
+    LegacyTree() = default;
+    LegacyTree(LegacyTree&&) = default;
+    LegacyTree& operator=(LegacyTree&&) = default;
+    LegacyTree(const LegacyTree&) = delete;
+    LegacyTree& operator=(const LegacyTree&) = delete;
+};
+
+// The project file as read; none when it could not be read.
+extern std::optional<LegacyTree> g_project;
 extern PathList g_script_files;
 extern PathList g_source_files;
 // Every IN value of the run in the order read, duplicates kept.
 extern std::vector<std::string> g_include_dirs;
-// Every legacy file the run has opened, so that no output replaces one of them.
+// Every legacy file the run has opened, so that no output replaces one of them
+// and a file's diagnostics are given once.
 extern std::set<FileId> g_input_files;
 
 // Empties the model, for a fresh run in the same process.

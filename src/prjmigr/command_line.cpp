@@ -11,35 +11,56 @@ std::string_view suffix_of(std::string_view argument)
     return dot == std::string_view::npos ? std::string_view() : argument.substr(dot);
 }
 
+void classify(CommandLine& command_line, const std::string& argument)
+{
+    using Why = IgnoredArgument::Why;
+    const std::string_view suffix = suffix_of(argument);
+    if (suffix == ".prj") {
+        if (!command_line.project_files.empty())
+            command_line.ignored.push_back({Why::extra_project, argument});
+        command_line.project_files.push_back(argument);
+    } else if (suffix == ".cmp") {
+        command_line.campaign_files.push_back(argument);
+    } else if (suffix == ".ses") {
+        command_line.session_files.push_back(argument);
+    } else {
+        command_line.ignored.push_back({Why::not_legacy_file, argument});
+    }
+}
+
 }  // namespace
 
 CommandLine parse_command_line(const std::vector<std::string>& arguments)
 {
+    using Report = CommandLine::Report;
     CommandLine command_line;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-o") {
             // The next argument, whatever it looks like, is the output name.
-            if (++i < arguments.size())
+            if (++i < arguments.size()) {
                 command_line.output_name = arguments[i];
-            else
+            } else {
                 command_line.output_name.reset();
+                command_line.ignored.push_back({IgnoredArgument::Why::output_name_missing, argument});
+            }
         } else if (argument == "-v") {
             ++command_line.verbose_banners;
+        } else if (argument == "--warnings") {
+            if (command_line.report == Report::none)
+                command_line.report = Report::warnings;
+        } else if (argument == "--check") {
+            command_line.report = Report::check;
         } else if (argument == "--help") {
             command_line.stop = CommandLine::Stop::help;
             return command_line;
         } else if (argument == "--version") {
             command_line.stop = CommandLine::Stop::version;
             return command_line;
-        } else if (argument.empty() || argument.front() != '-') {
-            const std::string_view suffix = suffix_of(argument);
-            if (suffix == ".prj")
-                command_line.project_files.push_back(argument);
-            else if (suffix == ".cmp")
-                command_line.campaign_files.push_back(argument);
-            else if (suffix == ".ses")
-                command_line.session_files.push_back(argument);
+        } else if (!argument.empty() && argument.front() == '-') {
+            command_line.ignored.push_back({IgnoredArgument::Why::unknown_option, argument});
+        } else {
+            classify(command_line, argument);
         }
     }
     return command_line;

@@ -5,12 +5,21 @@
 #include <string>
 #include <vector>
 
+// An argument the run leaves out, for the diagnostics.
+struct IgnoredArgument {
+    enum class Why { not_legacy_file, unknown_option, extra_project, output_name_missing } why;
+    std::string argument;
+};
+
 struct CommandLine {
     std::vector<std::string> project_files;   // only the first is converted
     std::vector<std::string> campaign_files;
     std::vector<std::string> session_files;
     std::optional<std::string> output_name;  // after the last "-o"
     int verbose_banners = 0;                  // one per "-v" read
+    // "--warnings" converts and reports; "--check" reports and writes nothing.
+    enum class Report { none, warnings, check } report = Report::none;
+    std::vector<IgnoredArgument> ignored;     // in argument order
     // "--help" or "--version" ends the examination where it stands.
     enum class Stop { none, help, version } stop = Stop::none;
 };

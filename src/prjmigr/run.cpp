@@ -2,6 +2,7 @@
 
 #include "legacy/reader.h"
 #include "messages/console.h"
+#include "messages/diagnostic_messages.h"
 #include "messages/message_table.h"
 #include "prjmigr/output_file.h"
 #include "prjmigr/output_names.h"
@@ -44,20 +45,20 @@ bool write_project_file(const CommandLine& command_line, const OutputNames& name
 
     write_project_head(out, names.project_file);
     g_project = read_legacy_file(command_line.project_files.front());
-    const LegacyRecord* project = g_project ? &*g_project : nullptr;
+    const LegacyRecord* project = g_project ? &g_project->root() : nullptr;
     write_project_configs(out, project);
     begin_test_tree(out);
     if (failed())
         return false;
     for (const std::string& path : command_line.campaign_files) {
-        if (std::optional<LegacyRecord> campaign = read_legacy_file(path))
-            write_group(out, path, *campaign, project);
+        if (const std::optional<LegacyTree> campaign = read_legacy_file(path))
+            write_group(out, path, campaign->root(), project);
         if (failed())
             return false;
     }
     for (const std::string& path : command_line.session_files) {
-        if (std::optional<LegacyRecord> session = read_legacy_file(path))
-            write_test(out, path, *session, project);
+        if (const std::optional<LegacyTree> session = read_legacy_file(path))
+            write_test(out, path, session->root(), project);
         if (failed())
             return false;
     }
@@ -77,7 +78,33 @@ bool write_objects(const OutputNames& names)
     return finish_output(file, out, names.objects_file);
 }
 
+QString ignored_argument_message(const IgnoredArgument& ignored)
+{
+    switch (ignored.why) {
+    case IgnoredArgument::Why::not_legacy_file:
+        return ignored_argument_warning(ignored.argument);
+    case IgnoredArgument::Why::unknown_option:
+        return unknown_option_warning(ignored.argument);
+    case IgnoredArgument::Why::extra_project:
+        return extra_project_warning(ignored.argument);
+    case IgnoredArgument::Why::output_name_missing:
+        return missing_output_name_warning();
+    }
+    return {};
+}
+
 }  // namespace
+
+int run_check(const CommandLine& command_line)
+{
+    g_project = read_legacy_file(command_line.project_files.front());
+    for (const std::string& path : command_line.campaign_files)
+        read_legacy_file(path);
+    for (const std::string& path : command_line.session_files)
+        read_legacy_file(path);
+    print_verbose(done_message());
+    return error_stream_messages() == 0 ? k_exit_success : k_exit_reported;
+}
 
 int run_conversion(const CommandLine& command_line)
 {
@@ -105,7 +132,7 @@ int run_prjmigr(const std::vector<std::string>& arguments)
     }
     switch (command_line.stop) {
     case CommandLine::Stop::help:
-        print_output(usage_message(tool_name));
+        print_output(usage_message(tool_name) + help_message());
         return k_exit_success;
     case CommandLine::Stop::version:
         print_output(version_banner_message());
@@ -113,9 +140,14 @@ int run_prjmigr(const std::vector<std::string>& arguments)
     case CommandLine::Stop::none:
         break;
     }
+    g_diagnostics = command_line.report != CommandLine::Report::none;
+    for (const IgnoredArgument& ignored : command_line.ignored)
+        print_diagnostic(ignored_argument_message(ignored));
     if (command_line.project_files.empty()) {
         print_error(no_project_message());
         return k_exit_fatal;
     }
+    if (command_line.report == CommandLine::Report::check)
+        return run_check(command_line);
     return run_conversion(command_line);
 }

@@ -105,19 +105,19 @@ constexpr Line k_override_open[] = {
 };
 constexpr Line k_override_name{25, "<name>%s</name>"};
 constexpr Line k_override_data_close{24, "</data>"};
-const OptionalRow<LegacyRecord> k_override_settings[] = {
-    {{24, "<ge_alk_file_name>%s</ge_alk_file_name>"}, &LegacyRecord::link_file},
-    {{23, "<cflags>%s</cflags>"}, &LegacyRecord::compile_flags},
-    {{24, "<tcflags>%s</tcflags>"}, &LegacyRecord::test_compile_flags},
-    {{24, "<debug>%s</debug>"}, &LegacyRecord::debug},
-    {{24, "<simulation>%s</simulation>"}, &LegacyRecord::simulation},
-    {{24, "<preparationOptions>%s</preparationOptions>"}, &LegacyRecord::preparation_options},
-    {{24, "<moreOptions>%s</moreOptions>"}, &LegacyRecord::more_options},
-    {{24, "<instruComparaison>%s</instruComparaison>"}, &LegacyRecord::instru_comparison},
-    {{24, "<secondContext>%s</secondContext>"}, &LegacyRecord::second_context},
+const OptionalRow<SessionSettings> k_override_settings[] = {
+    {{24, "<ge_alk_file_name>%s</ge_alk_file_name>"}, &SessionSettings::link_file},
+    {{23, "<cflags>%s</cflags>"}, &SessionSettings::compile_flags},
+    {{24, "<tcflags>%s</tcflags>"}, &SessionSettings::test_compile_flags},
+    {{24, "<debug>%s</debug>"}, &SessionSettings::debug},
+    {{24, "<simulation>%s</simulation>"}, &SessionSettings::simulation},
+    {{24, "<preparationOptions>%s</preparationOptions>"}, &SessionSettings::preparation_options},
+    {{24, "<moreOptions>%s</moreOptions>"}, &SessionSettings::more_options},
+    {{24, "<instruComparaison>%s</instruComparaison>"}, &SessionSettings::instru_comparison},
+    {{24, "<secondContext>%s</secondContext>"}, &SessionSettings::second_context},
     {{24, "<secondIntermediateFile>%s</secondIntermediateFile>"},
-     &LegacyRecord::second_intermediate_file},
-    {{24, "<strictComparaison>%s</strictComparaison>"}, &LegacyRecord::strict_comparison},
+     &SessionSettings::second_intermediate_file},
+    {{24, "<strictComparaison>%s</strictComparaison>"}, &SessionSettings::strict_comparison},
 };
 constexpr Line k_override_close{22, "</configuration>"};
 constexpr Line k_overrides_close{20, "</configuration_list>"};
@@ -157,7 +157,7 @@ void write_group(OutputStream& out, std::string_view path, const LegacyRecord& c
             open.pop_back();
             continue;
         }
-        const LegacyRecord& member = top.group->members[--top.next];
+        const LegacyRecord& member = *top.group->members[--top.next];
         if (member.members.empty()) {
             write_test(out, member.path, member, project);
         } else {
@@ -197,13 +197,14 @@ void write_config_overrides(OutputStream& out, const LegacyRecord* record,
 {
     emit(out, k_overrides_open);
     if (project) {
-        const std::string_view wanted = record ? text_or_empty(record->config_name) : "";
-        for (auto config = project->configs.rbegin(); config != project->configs.rend(); ++config) {
+        const std::string_view wanted = record ? text_or_empty(record->content->settings.config_name) : "";
+        const std::vector<TargetConfig>& configs = project->content->configs;
+        for (auto config = configs.rbegin(); config != configs.rend(); ++config) {
             emit_all(out, k_override_open);
             emit(out, k_override_name, config->name);
             emit(out, k_override_data_close);
             if (record && config->name == wanted)
-                emit_present(out, k_override_settings, *record);
+                emit_present(out, k_override_settings, record->content->settings);
             emit(out, k_override_close);
         }
     }

@@ -58,6 +58,17 @@ TEST(Catalogues, BothFrenchCataloguesTranslateEveryMessage)
                                + "\nCopyright (C) 2026 Les auteurs de prjmigr\n";
     const std::string usage = "Utilisation : " + tool_path()
                               + " [-o <fichier_projet>] ( <fichier_prj> | <fichier_cmp> | <fichier_ses> ) * \n";
+    const std::string help =
+        "Options :\n"
+        "  -o <fichier_projet>  nom du fichier projet ; le fichier des objets est placé à côté\n"
+        "  -v                   affiche la version, puis chaque fichier hérité au moment de sa lecture\n"
+        "  --warnings           signale aussi ce que la conversion laisse de côté, sur la sortie d'erreur\n"
+        "  --check              signale ce que la conversion laisserait de côté, sans rien écrire\n"
+        "  --help               affiche cette aide et termine\n"
+        "  --version            affiche la version et termine\n"
+        "Environnement :\n"
+        "  KELMARDIR            racine de l'installation ; les catalogues de messages sont dans $KELMARDIR/lib/locale\n"
+        "  NEVRAHOME            racine de l'atelier, nommée dans la ligne de type de document des deux sorties\n";
     const std::string unset = "(E) La variable d'environnement « NEVRAHOME » doit être définie.\n";
     const std::string work = tree.path("work");
     expect_runs(
@@ -65,7 +76,7 @@ TEST(Catalogues, BothFrenchCataloguesTranslateEveryMessage)
             {tool("-v first.ses"), 1, banner,
              "(E) prjmigr Convertisseur du gestionnaire de tests\nCopyright (C) 2026 Les auteurs de prjmigr\n"},
             {tool(""), 255, "", "(E) " + usage},
-            {tool("--help"), 0, usage, ""},
+            {tool("--help"), 0, usage + help, ""},
             {tool("--version"), 0, banner, ""},
             {tool("-v a.prj absent.ses"), 0, banner + "Analyse de a.prj\nAnalyse de absent.ses\nTerminé.\n", ""},
             {tool("-o missing-dir/x.rtp a.prj"), 255, "", "(E) Impossible d'ouvrir missing-dir/x.rtp\n"},

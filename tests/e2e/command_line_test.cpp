@@ -21,6 +21,18 @@ std::string usage_text(const std::string& tool)
     return "Usage: " + tool + " [-o <projectfile>] ( <prj_filename> | <cmp_filename> | <ses_filename> ) * \n";
 }
 
+const std::string k_help =
+    "Options:\n"
+    "  -o <projectfile>  name of the project file; the objects file goes beside it\n"
+    "  -v                print the version, then every legacy file as it is read\n"
+    "  --warnings        also report what the conversion leaves out, on the error stream\n"
+    "  --check           report what the conversion would leave out, and write nothing\n"
+    "  --help            print this help and end\n"
+    "  --version         print the version and end\n"
+    "Environment:\n"
+    "  KELMARDIR         installation root; the message catalogues are in $KELMARDIR/lib/locale\n"
+    "  NEVRAHOME         workbench root, named in the document type line of both outputs\n";
+
 // A project file with one configuration, so that a conversion shows it was read.
 std::string project_text(const std::string& config)
 {
@@ -101,9 +113,9 @@ TEST(CommandLine, HelpAndVersionEndTheRunAndOtherDashArgumentsAreIgnored)
     tree.write("-s.ses", k_session);
     const Files before = tree.list();
     const std::pair<Files, std::string> cases[] = {
-        {{"--help"}, usage_text(tool_path())},
+        {{"--help"}, usage_text(tool_path()) + k_help},
         {{"--version"}, k_banner},
-        {{"-v", "--help", "-v", "a.prj"}, k_banner + usage_text(tool_path())},  // only what comes before counts
+        {{"-v", "--help", "-v", "a.prj"}, k_banner + usage_text(tool_path()) + k_help},  // only what comes before counts
         {{"a.prj", "--version", "-v"}, k_banner},
     };
     for (const auto& [arguments, out] : cases) {

@@ -10,7 +10,6 @@ using namespace std::string_literals;
 namespace {
 
 const std::string k_session = "$$$IHM NEVRA$$$SESSION\n";
-const std::string k_campaign = "$$$IHM NEVRA$$$CAMPAGNE\n";
 const std::string k_project = "$$$IHM NEVRA$$$PROJET\n";
 
 class LegacyFormatTest : public testing::Test {
@@ -18,15 +17,7 @@ protected:
     void SetUp() override { reset_legacy_model(); }
     void TearDown() override { reset_legacy_model(); }
 
-    // Parses `bytes` as the file `path`; the FI paths go to `members`.
-    LegacyRecord parse(const std::string& bytes, const std::string& path = "s.ses")
-    {
-        LegacyRecord record(path);
-        members = parse_legacy_text(bytes, record);
-        return record;
-    }
-
-    std::vector<std::string> members;
+    static FileContent parse(const std::string& bytes) { return parse_legacy_text(bytes, "s.ses"); }
 };
 
 TEST_F(LegacyFormatTest, PrepareLineRemovesTrailingBytesUpToTheBlankOnly)
@@ -49,29 +40,32 @@ TEST_F(LegacyFormatTest, OnlyTheExactHeaderLineStartsTheKeys)
 {
     // What line preparation removes may follow the marker; nothing else may.
     for (const std::string header : {"$$$IHM NEVRA$$$SESSION \t\r", "$$$IHM NEVRA$$$SESSION\x01"}) {
-        EXPECT_EQ(parse(header + "\nCX Debug\n").config_name, "Debug") << testing::PrintToString(header);
+        EXPECT_EQ(parse(header + "\nCX Debug\n").settings.config_name, "Debug") << testing::PrintToString(header);
     }
     for (const std::string& header : {""s, "$$$IHM NEVRA$$$SESSIONS"s, "$$$IHM NEVRA$$$SESS"s,
                                       "$$$IHM NEVRA$$$SESSION\xe9"s, "\0$$$IHM NEVRA$$$SESSION"s}) {
-        EXPECT_FALSE(parse(header + "\nCX Debug\nFS a.c\n").config_name) << testing::PrintToString(header);
-        EXPECT_TRUE(g_source_files.paths.empty());
+        const FileContent content = parse(header + "\nCX Debug\nFS a.c\n");
+        EXPECT_FALSE(content.settings.config_name) << testing::PrintToString(header);
+        EXPECT_TRUE(content.path_values.empty());
     }
     // A later header is an ordinary line: the kind stays that of the first one.
-    const LegacyRecord session = parse(k_session + k_project + "NC Release\n" + k_session + "SI O\n");
+    const FileContent session = parse(k_session + k_project + "NC Release\n" + k_session + "SI O\n");
     EXPECT_TRUE(session.configs.empty());
-    EXPECT_EQ(session.simulation, "true");
+    EXPECT_EQ(session.settings.simulation, "true");
 }
 
 TEST_F(LegacyFormatTest, OnlyALineFeedEndsALineAndOnlyABlankEndsAKey)
 {
     const std::string wide(9997, 'x');
     const std::string head_5119 = "OC " + std::string(5116, 'a');  // the next key starts at byte 5119
-    const LegacyRecord record = parse(k_session + "CX a\rDB O\r\n" + "CS " + wide + "\n" + head_5119
+    const FileContent content = parse(k_session + "CX a\rDB O\r\n" + "CS " + wide + "\n" + head_5119
                                       + "DB O\n" + "FS a\0b.c\0\n"s + "\0DB O\nSI\tO\n"s + "LK last");
+    const SessionSettings& record = content.settings;
     EXPECT_EQ(record.config_name, "a\rDB O");  // a CR alone stays inside the line
     EXPECT_EQ(record.test_compile_flags, wide);
     EXPECT_EQ(record.compile_flags, std::string(5116, 'a') + "DB O");
-    EXPECT_EQ(record.source_file, "a\0b.c"s);  // NUL bytes inside a line are kept
+    ASSERT_EQ(content.path_values.size(), 1u);
+    EXPECT_EQ(content.path_values[0].value, "a\0b.c"s);  // NUL bytes inside a line are kept
     EXPECT_FALSE(record.debug);                // each DB O above was inside another line
     EXPECT_FALSE(record.simulation);           // and a tab does not end a key
     EXPECT_EQ(record.link_file, "last");       // the last line needs no line feed
@@ -87,13 +81,8 @@ TEST_F(LegacyFormatTest, PathValuesJoinTheFileDirectoryAsWrittenUnlessAbsolute)
         {"proj\\s.ses", "C:\\x\\a.c", "proj\\C:\\x\\a.c"},           // a drive letter is relative
         {"proj/s.ses", ":x", ":x"},
     };
-    for (const auto& [file, value, expected] : cases) {
-        const LegacyRecord session = parse(k_session + "FS " + value + "\nFP " + value + "\n", file);
-        EXPECT_EQ(session.source_file, std::string(expected)) << file << " + " << value;
-        EXPECT_EQ(session.script_file, std::string(expected)) << file << " + " << value;
-        parse(k_campaign + "FI " + value + "\n", file);
-        EXPECT_EQ(members, std::vector<std::string>{expected}) << file << " + " << value;
-    }
+    for (const auto& [file, value, expected] : cases)
+        EXPECT_EQ(resolve_path(file, value), expected) << file << " + " << value;
 }
 
 }  // namespace
