@@ -6,6 +6,7 @@
 #include <QProcess>
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 #include <gtest/gtest.h>
 #include <map>
 #include <random>
@@ -248,6 +249,32 @@ TEST(Hostile, ChainOfTenThousandCampaigns)
     EXPECT_EQ(count(project, "<unit_testing>"), 1u);
     EXPECT_TRUE(contains(project, "<name>c9999</name>"));
     EXPECT_TRUE(contains(tree.read("a.inf"), "<filepath>t.ptu</filepath>"));
+}
+
+// 19 campaigns of 2 lines each expand to 2^19 session nodes, a project file of
+// 1.7 GB (written to /dev/null here): memory must follow the files, not the nodes.
+TEST(Hostile, FanOutOfHalfAMillionSessionNodes)
+{
+    constexpr int k_levels = 19;
+    TempTree tree;
+    tree.write("fan.prj", k_project);
+    for (int level = 0; level < k_levels; ++level) {
+        const std::string next = level + 1 < k_levels ? "c" + std::to_string(level + 1) + ".cmp" : "s.ses";
+        tree.write("c" + std::to_string(level) + ".cmp", k_campaign_header + "FI " + next + "\nFI " + next + "\n");
+    }
+    tree.write("s.ses", k_session);
+    ASSERT_EQ(::symlink("/dev/null", tree.path("fan.rtp").c_str()), 0);
+
+    // A small quarantine, so that a sanitized build measures the tool, not the sanitizer.
+    const char* asan = std::getenv("ASAN_OPTIONS");
+    const ToolRun run = run_shell("/usr/bin/time -f %M -o rss \"$PRJMIGR\" -o fan.rtp fan.prj c0.cmp", tree.root(),
+                                  {{"ASAN_OPTIONS", std::string(asan ? asan : "") + ":quarantine_size_mb=4"}});
+    EXPECT_EQ(run.exit_code, 0);
+    EXPECT_EQ(run.err, "");
+    EXPECT_LT(std::stol(tree.read("rss")), 64 * 1024) << "KiB of peak memory";
+    const std::string objects = tree.read("fan.inf");
+    EXPECT_EQ(count(objects, "<file>"), 2u);
+    expect_well_formed_xml(tree.path("fan.inf"));
 }
 
 TEST(Hostile, TenMebibyteLine)
