@@ -113,7 +113,7 @@ public:
 
     LegacyFiles files()
     {
-        const auto read = [this](const std::string& path, const KnownFile& known) {
+        const auto read = [this](const std::string& path, bool content) {
             LegacyText text;
             const std::optional<size_t> part = find(path);
             if (!part) {
@@ -122,7 +122,7 @@ public:
             }
             text.id = FileId{1, static_cast<ino_t>(*part)};
             text.regular = true;
-            if (known(text.id))
+            if (!content)
                 return text;
             if (loads_ == k_max_loads) {
                 text.error = EMFILE;
@@ -318,7 +318,7 @@ RunResult run(FuzzFiles& fuzz_files, const std::vector<std::string>& campaign_pa
     size_t nodes = sessions.size();
     for (const auto& [path, campaign] : campaigns)
         nodes = std::min(k_saturated, nodes + written_nodes(campaign.root(), known));
-    const size_t configs = project ? project->content->configs.size() : 0;
+    const size_t configs = project ? project->configs.size() : 0;
     if (expected_output(nodes, configs) <= k_max_output) {
         OutputStream project_out;
         write_project_head(project_out, "out/p.rtp");

@@ -43,7 +43,7 @@ bool names_no_file(const std::string& path)
     return path.find('\0') != std::string::npos;
 }
 
-LegacyText read_disk_file(const std::string& path, const KnownFile& known)
+LegacyText read_disk_file(const std::string& path, bool content)
 {
     LegacyText text;
     if (names_no_file(path)) {
@@ -63,7 +63,7 @@ LegacyText read_disk_file(const std::string& path, const KnownFile& known)
     }
     text.id = FileId{info.st_dev, info.st_ino};
     text.regular = S_ISREG(info.st_mode);
-    if (known(text.id))
+    if (!content)
         return text;
     if (!text.regular)
         ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);

@@ -14,16 +14,13 @@ struct LegacyText {
     int error = 0;         // why it cannot be read, an errno value; 0 when it can
     FileId id;
     bool regular = false;  // a regular file, not a device or a FIFO
-    std::string bytes;     // its whole content, unless the caller knew it already
+    std::string bytes;     // its whole content, when asked for
 };
 
-// True for a file whose content the caller has parsed already.
-using KnownFile = std::function<bool(const FileId&)>;
-
 struct LegacyFiles {
-    // Opens `path`; reads its bytes unless `known` says they are not needed.
-    // A directory cannot be read (EISDIR); a name holding a NUL byte names no file (ENOENT).
-    std::function<LegacyText(const std::string& path, const KnownFile& known)> read;
+    // Opens `path` and, with `content`, reads its bytes. A directory cannot be
+    // read (EISDIR); a name holding a NUL byte names no file (ENOENT).
+    std::function<LegacyText(const std::string& path, bool content)> read;
     // The names in a directory ("." for the working directory); none when it cannot be listed.
     std::function<std::optional<std::vector<std::string>>(const std::string& directory)> list;
 };

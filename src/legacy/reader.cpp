@@ -37,17 +37,29 @@ struct ExpansionKeyHash {
     }
 };
 
+// An FI line that gave its campaign no member, kept so that the campaign,
+// met again, prints what a fresh reading prints.
+struct SkippedMember {
+    size_t position;  // how many members came before it
+    std::string path;
+    bool cycle;       // refused as a cycle; otherwise it could not be read
+};
+
 // A file just opened and given its record.
 struct Opened {
     LegacyRecord& record;
     FileId id;
     bool first;  // read for the first time in the run: its diagnostics are due
+    FileKind kind = FileKind::none;
+    std::vector<MemberLine> member_lines;  // a campaign's FI lines
+    size_t config_line = 0;
     std::vector<Diagnostic> diagnostics;
 };
 
 // A campaign whose FI lines are being followed.
 struct Frame {
     LegacyRecord* record;
+    std::vector<MemberLine> lines;
     ChainId chain;  // the chain down to this campaign, itself included
     FileId id;
     bool first;
@@ -66,13 +78,13 @@ public:
     bool read(const std::string& path)
     {
         print_verbose(parsing_message(path));
-        LegacyText text = files_.read(path, [](const FileId&) { return false; });
+        LegacyText text = files_.read(path, true);
         if (text.error != 0) {
             report_unreadable_argument(path, text.error);
             return false;
         }
         Opened opened = open(path, text);
-        if (opened.record.content->kind != FileKind::campaign) {
+        if (opened.kind != FileKind::campaign) {
             finish_file(opened);
             return true;
         }
@@ -87,7 +99,7 @@ private:
     void step()
     {
         Frame& frame = frames_.back();
-        const std::vector<MemberLine>& lines = frame.record->content->member_lines;
+        const std::vector<MemberLine>& lines = frame.lines;
         if (frame.next_line == lines.size()) {
             report_until(frame, std::numeric_limits<size_t>::max());
             leave();
@@ -101,34 +113,35 @@ private:
     void follow(Frame& frame, const MemberLine& line)
     {
         LegacyRecord& campaign = *frame.record;
-        std::string member = resolve_path(campaign.path, line.value);
-        const auto shared = expansions_.find(ExpansionKey{member, frame.chain});
+        ExpansionKey key{resolve_path(campaign.path, line.value), frame.chain};
+        const auto shared = expansions_.find(key);
         if (shared != expansions_.end()) {
             replay(*shared->second);
             campaign.members.push_back(shared->second);
-            campaign.refuses_cycles |= shared->second->refuses_cycles;
+            if (refusing_.count(shared->second) != 0)
+                refusing_.insert(&campaign);
             return;
         }
+        std::string member = std::move(key.path);
         // The identity comes with the open file: a member already on the chain is
         // refused before it is announced.
-        LegacyText text =
-            files_.read(member, [this](const FileId& id) { return tree_.contents.count(id) != 0; });
+        LegacyText text = files_.read(member, true);
         if (text.error == 0 && on_chain_.count(text.id) != 0) {
             print_error(campaign_cycle_message(campaign.path, member));
-            campaign.skipped.push_back({campaign.members.size(), std::move(member), true});
-            campaign.refuses_cycles = true;
+            skipped_[&campaign].push_back({campaign.members.size(), std::move(member), true});
+            refusing_.insert(&campaign);
             return;
         }
         print_verbose(parsing_message(member));
         if (text.error != 0) {
             if (frame.first)
                 report_unreadable_member(campaign.path, line.line, member, text.error);
-            campaign.skipped.push_back({campaign.members.size(), std::move(member), false});
+            skipped_[&campaign].push_back({campaign.members.size(), std::move(member), false});
             return;
         }
         Opened opened = open(std::move(member), text);
         campaign.members.push_back(&opened.record);
-        if (opened.record.content->kind != FileKind::campaign) {
+        if (opened.kind != FileKind::campaign) {
             finish_file(opened);
             return;
         }
@@ -136,31 +149,34 @@ private:
         enter(std::move(opened), frame.chain);
     }
 
-    // Gives the file its record; its content is parsed the first time this tree meets it.
+    // Parses the file into its record; a campaign's FI lines are for the caller to follow.
     Opened open(std::string path, const LegacyText& text)
     {
-        const bool first = g_input_files.insert(text.id).second;
-        std::vector<Diagnostic> diagnostics;
-        const auto [content, fresh] = tree_.contents.try_emplace(text.id);
-        if (fresh)
-            content->second =
-                parse_legacy_text(text.bytes, path, first && g_diagnostics ? &diagnostics : nullptr);
         LegacyRecord& record = tree_.records.emplace_back();
         record.path = std::move(path);
-        record.content = &content->second;
-        for (const PathValue& value : record.content->path_values) {
+        Opened opened{record, text.id, g_input_files.insert(text.id).second, FileKind::none, {}, 0, {}};
+        FileContent content = parse_legacy_text(text.bytes, record.path,
+                                                opened.first && g_diagnostics ? &opened.diagnostics : nullptr);
+        for (const PathValue& value : content.path_values) {
             std::string resolved = resolve_path(record.path, value.value);
             add_unique_nocase(value.script ? g_script_files : g_source_files, resolved);
             (value.script ? record.script_file : record.source_file) = std::move(resolved);
         }
-        return {record, text.id, first, std::move(diagnostics)};
+        record.settings = std::move(content.settings);
+        record.configs = std::move(content.configs);
+        opened.kind = content.kind;
+        opened.config_line = content.config_line;
+        opened.member_lines = std::move(content.member_lines);
+        return opened;
     }
 
     void enter(Opened&& opened, ChainId parent)
     {
         const auto chain = chains_.try_emplace({parent, opened.id}, chains_.size() + 1).first->second;
         on_chain_.insert(opened.id);
-        frames_.push_back({&opened.record, chain, opened.id, opened.first, std::move(opened.diagnostics)});
+        frames_.push_back(
+            {&opened.record, std::move(opened.member_lines), chain, opened.id, opened.first,
+             std::move(opened.diagnostics)});
     }
 
     void leave()
@@ -168,8 +184,8 @@ private:
         const LegacyRecord* done = frames_.back().record;
         on_chain_.erase(frames_.back().id);
         frames_.pop_back();
-        if (!frames_.empty())
-            frames_.back().record->refuses_cycles |= done->refuses_cycles;
+        if (!frames_.empty() && refusing_.count(done) != 0)
+            refusing_.insert(frames_.back().record);
     }
 
     // A file that names no members: its diagnostics, all at once.
@@ -179,8 +195,8 @@ private:
             return;
         for (const Diagnostic& diagnostic : opened.diagnostics)
             print_diagnostic(diagnostic.text);
-        if (opened.record.content->kind == FileKind::session)
-            check_session_configuration(opened.record);
+        if (opened.kind == FileKind::session)
+            check_session_configuration(opened.record, opened.config_line);
     }
 
     // A campaign's diagnostics come in line order among the reading of its members.
@@ -193,22 +209,29 @@ private:
 
     // Prints what reading a shared campaign again prints: the announcements of
     // every file it reads and the cycles it refuses.
-    static void replay(const LegacyRecord& campaign)
+    void replay(const LegacyRecord& campaign) const
     {
         print_verbose(parsing_message(campaign.path));
         struct Position {
             const LegacyRecord* record;
-            size_t member;
-            size_t skipped;
+            const std::vector<SkippedMember>* skipped;
+            size_t member = 0;
+            size_t next_skipped = 0;
         };
         std::vector<Position> stack;
-        if (g_verbose || campaign.refuses_cycles)
-            stack.push_back({&campaign, 0, 0});
+        const auto visit = [&](const LegacyRecord& record) {
+            if (!g_verbose && refusing_.count(&record) == 0)
+                return;
+            const auto skipped = skipped_.find(&record);
+            stack.push_back({&record, skipped == skipped_.end() ? nullptr : &skipped->second});
+        };
+        visit(campaign);
         while (!stack.empty()) {
             Position& top = stack.back();
             const LegacyRecord& record = *top.record;
-            if (top.skipped < record.skipped.size() && record.skipped[top.skipped].position == top.member) {
-                const SkippedMember& skipped = record.skipped[top.skipped++];
+            if (top.skipped && top.next_skipped < top.skipped->size()
+                && (*top.skipped)[top.next_skipped].position == top.member) {
+                const SkippedMember& skipped = (*top.skipped)[top.next_skipped++];
                 if (skipped.cycle)
                     print_error(campaign_cycle_message(record.path, skipped.path));
                 else
@@ -221,8 +244,7 @@ private:
             }
             const LegacyRecord& member = *record.members[top.member++];
             print_verbose(parsing_message(member.path));
-            if (g_verbose || member.refuses_cycles)
-                stack.push_back({&member, 0, 0});
+            visit(member);
         }
     }
 
@@ -259,6 +281,9 @@ private:
     std::unordered_set<FileId, FileIdHash> on_chain_;
     std::map<std::pair<ChainId, FileId>, ChainId> chains_;
     std::unordered_map<ExpansionKey, const LegacyRecord*, ExpansionKeyHash> expansions_;
+    std::unordered_map<const LegacyRecord*, std::vector<SkippedMember>> skipped_;
+    // The campaigns in whose expansion a campaign is refused as a cycle.
+    std::unordered_set<const LegacyRecord*> refusing_;
 };
 
 }  // namespace

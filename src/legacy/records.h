@@ -1,6 +1,5 @@
-// What the legacy files say, in memory: the parsed content of each file read,
-// one record per reading of a file under a name, one configuration per NC line
-// of a project file, and the run-wide lists.
+// What the legacy files say, in memory: one record per reading of a file under
+// a name, one configuration per NC line of a project file, and the run-wide lists.
 #pragma once
 
 #include <cstddef>
@@ -90,50 +89,39 @@ struct MemberLine {
     std::string value;
 };
 
-// What one legacy file says, parsed once however often, and under whatever
-// names, the file is read.
+// What one legacy file says, as parsed.
 struct FileContent {
     FileKind kind = FileKind::none;
     SessionSettings settings;
-    // In file order; relative values resolve against each name the file is read under.
+    // In file order; relative values resolve against the name the file is read under.
     std::vector<PathValue> path_values;
     std::vector<TargetConfig> configs;  // in file order; the outputs list them newest first
     std::vector<MemberLine> member_lines;
     size_t config_line = 0;  // the line of the CX value that counts
 };
 
-// An FI line that gave its campaign no member, kept so that the campaign,
-// met again, prints what a fresh reading prints.
-struct SkippedMember {
-    size_t position;  // how many members came before it
-    std::string path;
-    bool cycle;       // refused as a cycle; otherwise it could not be read
-};
-
 // One reading of a legacy file under a name: a project, a campaign or a session.
 struct LegacyRecord {
     std::string path;  // as handed to the reader
-    const FileContent* content = nullptr;
+    SessionSettings settings;
     Text source_file;  // the last FS and FP values, resolved against `path`
     Text script_file;
+    std::vector<TargetConfig> configs;  // in file order; the outputs list them newest first
     // The records its FI lines gave, in file order; the outputs list them newest first.
     std::vector<const LegacyRecord*> members;
-    std::vector<SkippedMember> skipped;
-    bool refuses_cycles = false;  // somewhere in its expansion a campaign is refused
 };
 
-// A legacy file read with every file its campaign lines name. A file met again
-// under the same name on the same chain of campaigns expands the same way, so
-// that reading is one record, shared: the tree grows with the distinct files,
-// not with how often campaigns name them.
+// A legacy file read with every file its campaign lines name. A campaign met
+// again under the same name on the same chain of campaigns expands the same
+// way, so that reading is one record, shared: the tree grows with the distinct
+// files and chains, not with how often campaigns name them.
 struct LegacyTree {
     std::deque<LegacyRecord> records;  // the file read first comes first
-    std::unordered_map<FileId, FileContent, FileIdHash> contents;
 
     const LegacyRecord& root() const { return records.front(); }
 
-    // Records point at each other and at the contents: a tree moves, keeping
-    // every element where it is, and is never copied.
+    // Records point at each other: a tree moves, keeping every element where
+    // it is, and is never copied.
     LegacyTree() = default;
     LegacyTree(LegacyTree&&) = default;
     LegacyTree& operator=(LegacyTree&&) = default;

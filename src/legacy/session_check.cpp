@@ -26,16 +26,15 @@ std::string_view without_leading_blanks(std::string_view text)
 
 }  // namespace
 
-void check_session_configuration(const LegacyRecord& session)
+void check_session_configuration(const LegacyRecord& session, size_t config_line)
 {
-    if (!g_project || g_project->root().content->configs.empty())
+    if (!g_project || g_project->root().configs.empty())
         return;
-    const std::vector<TargetConfig>& configs = g_project->root().content->configs;
-    const FileContent& content = *session.content;
-    const Text& wanted = content.settings.config_name;
+    const std::vector<TargetConfig>& configs = g_project->root().configs;
+    const Text& wanted = session.settings.config_name;
     if (!wanted) {
         const bool has_settings = std::any_of(std::begin(k_settings), std::end(k_settings),
-                                              [&](auto field) { return (content.settings.*field).has_value(); });
+                                              [&](auto field) { return (session.settings.*field).has_value(); });
         if (has_settings)
             print_diagnostic(no_configuration_line_warning(session.path));
         return;
@@ -43,10 +42,10 @@ void check_session_configuration(const LegacyRecord& session)
     const auto named = [&](const TargetConfig& config) { return config.name == *wanted; };
     if (std::any_of(configs.begin(), configs.end(), named))
         return;
-    print_diagnostic(undeclared_configuration_warning(session.path, content.config_line, *wanted));
+    print_diagnostic(undeclared_configuration_warning(session.path, config_line, *wanted));
     const auto meant = std::find_if(configs.begin(), configs.end(), [&](const TargetConfig& config) {
         return equal_nocase(without_leading_blanks(config.name), without_leading_blanks(*wanted));
     });
     if (meant != configs.end())
-        print_diagnostic(declared_configuration_note(session.path, content.config_line, meant->name));
+        print_diagnostic(declared_configuration_note(session.path, config_line, meant->name));
 }

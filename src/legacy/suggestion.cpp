@@ -57,7 +57,7 @@ std::optional<std::string> suggest_file(std::string_view path, const LegacyFiles
             found += '/';
         found += *name;
     }
-    const LegacyText text = files.read(found, [](const FileId&) { return true; });
+    const LegacyText text = files.read(found, false);
     if (text.error != 0 || !text.regular)
         return std::nullopt;
     return found;

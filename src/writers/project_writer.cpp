@@ -111,8 +111,8 @@ void write_project_head(OutputStream& out, std::string_view project_file_name)
 
 void write_project_configs(OutputStream& out, const LegacyRecord* project)
 {
-    if (project && !project->content->configs.empty()) {
-        const std::vector<TargetConfig>& configs = project->content->configs;
+    if (project && !project->configs.empty()) {
+        const std::vector<TargetConfig>& configs = project->configs;
         const std::vector<std::string>* include_dirs = configs.back().include_dirs;
         emit(out, k_config_list_open);
         for (auto config = configs.rbegin(); config != configs.rend(); ++config) {
@@ -141,7 +141,7 @@ void write_project_tail(OutputStream& out, std::string_view objects_file_referen
     emit(out, k_tail_object_file, objects_file_reference);
     emit_all(out, k_tail_root_list_open);
     if (project) {
-        const std::vector<TargetConfig>& configs = project->content->configs;
+        const std::vector<TargetConfig>& configs = project->configs;
         for (auto config = configs.rbegin(); config != configs.rend(); ++config)
             write_root_configuration(out, *config);
     }

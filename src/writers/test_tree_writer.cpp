@@ -197,14 +197,14 @@ void write_config_overrides(OutputStream& out, const LegacyRecord* record,
 {
     emit(out, k_overrides_open);
     if (project) {
-        const std::string_view wanted = record ? text_or_empty(record->content->settings.config_name) : "";
-        const std::vector<TargetConfig>& configs = project->content->configs;
+        const std::string_view wanted = record ? text_or_empty(record->settings.config_name) : "";
+        const std::vector<TargetConfig>& configs = project->configs;
         for (auto config = configs.rbegin(); config != configs.rend(); ++config) {
             emit_all(out, k_override_open);
             emit(out, k_override_name, config->name);
             emit(out, k_override_data_close);
             if (record && config->name == wanted)
-                emit_present(out, k_override_settings, record->content->settings);
+                emit_present(out, k_override_settings, record->settings);
             emit(out, k_override_close);
         }
     }

@@ -66,7 +66,7 @@ public:
     }
     LegacyFiles files() const
     {
-        const auto read = [this](const std::string& path, const KnownFile& known) {
+        const auto read = [this](const std::string& path, bool content) {
             const auto entry = entries_.find(path);
             LegacyText text;
             if (entry == entries_.end()) {
@@ -75,7 +75,7 @@ public:
             }
             text.id = entry->second->id;
             text.regular = true;
-            if (!known(text.id))
+            if (content)
                 text.bytes = entry->second->bytes;
             return text;
         };

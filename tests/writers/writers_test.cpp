@@ -14,18 +14,14 @@ namespace {
 // whose CX value is `config_name`, or "none".
 std::string matched_configuration(const Text& config_name)
 {
-    FileContent project_content;
-    for (const char* name : {"", "Release", "Debug"}) {
-        project_content.configs.emplace_back();
-        project_content.configs.back().name = name;
-    }
-    FileContent session_content;
-    session_content.settings.config_name = config_name;
-    session_content.settings.debug = "true";
     LegacyRecord project;
-    project.content = &project_content;
+    for (const char* name : {"", "Release", "Debug"}) {
+        project.configs.emplace_back();
+        project.configs.back().name = name;
+    }
     LegacyRecord session;
-    session.content = &session_content;
+    session.settings.config_name = config_name;
+    session.settings.debug = "true";
     OutputStream out;
     write_config_overrides(out, &session, &project);
     const std::string& text = out.buffered();
@@ -48,11 +44,9 @@ TEST(WritersTest, EveryConfigurationListsTheIncludeDirectoriesOfTheOneDeclaredLa
 {
     // As from "NC A", "IN x", "IN y", "NC B": only B saw an IN line; it is written first.
     const std::vector<std::string> include_dirs = {"x", "y"};
-    FileContent content;
-    content.configs.resize(2);
-    content.configs[1].include_dirs = &include_dirs;
     LegacyRecord project;
-    project.content = &content;
+    project.configs.resize(2);
+    project.configs[1].include_dirs = &include_dirs;
     OutputStream out;
     write_project_configs(out, &project);
     const std::string& text = out.buffered();
