@@ -9,7 +9,6 @@
 #include <set>
 #include <string>
 #include <sys/types.h>
-#include <unordered_map>
 #include <utility>
 #include <vector>
 
