@@ -1,9 +1,13 @@
-// Whole legacy projects converted by the built tool and compared byte for byte
-// with documents checked by hand. Each folder of tests/golden is one run; its
-// README says which files describe it.
+// The end-to-end cases: each folder of tests/golden is one run of the built tool,
+// its legacy files and what the run must print and write (tests/golden/README.md
+// lists the files that describe a run). The tool's streams and exit code, and
+// every document it writes, are compared byte for byte; every file that was
+// there before must be left as it was, and nothing else may appear.
 #include <QDir>
 #include <QDirIterator>
+#include <QFileInfo>
 #include <gtest/gtest.h>
+#include <map>
 #include <set>
 #include <sstream>
 
@@ -13,6 +17,8 @@
 namespace {
 
 const std::string k_golden = std::string(PRJMIGR_SOURCE_DIR) + "/tests/golden";
+const std::set<std::string> k_case_files = {"args",   "inputs", "env",    "catalogues",
+                                            "stdout", "stderr", "exit_code", "expected"};
 
 std::vector<std::string> lines_of(const std::string& text)
 {
@@ -37,59 +43,87 @@ std::string first_difference(const std::string& expected, const std::string& act
     return "same lines, different line ends";
 }
 
-// "env": one variable a line, NAME=VALUE to set it (@BUILD@ stands for the build
-// folder, whose lib/locale holds the catalogues), a NAME alone to unset it.
-EnvChanges env_of(const std::string& folder)
+// @TOOL@ is the tool as the runner calls it, @HERE@ the folder of the run and
+// @BUILD@ the build folder.
+std::string substituted(std::string text, const std::string& here)
+{
+    for (const auto& [mark, value] : {std::pair<std::string, std::string>{"@TOOL@", tool_path()},
+                                      {"@HERE@", here}, {"@BUILD@", PRJMIGR_BUILD_DIR}}) {
+        for (size_t at = text.find(mark); at != std::string::npos; at = text.find(mark, at + value.size()))
+            text.replace(at, mark.size(), value);
+    }
+    return text;
+}
+
+// "env": NAME=VALUE sets a variable, a NAME alone unsets it.
+EnvChanges env_of(const std::string& folder, const std::string& here)
 {
     EnvChanges changes;
-    for (std::string line : lines_of(read_file(folder + "/env"))) {
+    for (const std::string& line : lines_of(read_file(folder + "/env"))) {
         const size_t equals = line.find('=');
-        if (equals == std::string::npos) {
+        if (equals == std::string::npos)
             changes[line] = std::nullopt;
-            continue;
-        }
-        std::string value = line.substr(equals + 1);
-        if (const size_t at = value.find("@BUILD@"); at != std::string::npos)
-            value.replace(at, 7, PRJMIGR_BUILD_DIR);
-        changes[line.substr(0, equals)] = value;
+        else
+            changes[line.substr(0, equals)] = substituted(line.substr(equals + 1), here);
     }
     return changes;
 }
 
+// Each entry of the run's folder: a regular file's bytes, a link's target, or its kind.
+std::map<std::string, std::string> snapshot(const TempTree& tree)
+{
+    std::map<std::string, std::string> entries;
+    for (const std::string& entry : tree.list()) {
+        const QFileInfo info(QString::fromStdString(tree.path(entry)));
+        entries[entry] = info.isSymLink() ? "link to " + info.symLinkTarget().toStdString()
+                         : info.isDir()   ? "folder"
+                                          : tree.read(entry);
+    }
+    return entries;
+}
+
 class GoldenTest : public testing::TestWithParam<std::string> {};
 
-TEST_P(GoldenTest, WritesTheExpectedDocuments)
+TEST_P(GoldenTest, PrintsAndWritesWhatTheCaseSays)
 {
     const std::string folder = k_golden + "/" + GetParam();
     TempTree tree;
-    // A case may take its legacy files from a folder of the repository ("inputs").
-    const std::vector<std::string> inputs = lines_of(read_file(folder + "/inputs"));
-    if (!inputs.empty())
+    if (const std::vector<std::string> inputs = lines_of(read_file(folder + "/inputs")); !inputs.empty())
         tree.copy_from(std::string(PRJMIGR_SOURCE_DIR) + "/" + inputs.front());
-    tree.copy_from(folder);
-    std::set<std::string> expected_entries;
-    for (const std::string& entry : tree.list())
-        expected_entries.insert(entry);
+    tree.copy_from(folder, k_case_files);
+    EnvChanges env = env_of(folder, tree.root());
+    // "catalogues": the built catalogues the run's KELMARDIR holds (default: none).
+    if (QFileInfo::exists(QString::fromStdString(folder + "/catalogues"))) {
+        tree.write("kelmar/lib/locale/.keep", "");
+        for (const std::string& name : lines_of(read_file(folder + "/catalogues")))
+            tree.write("kelmar/lib/locale/" + name, read_file(std::string(PRJMIGR_BUILD_DIR) + "/lib/locale/" + name));
+        env["KELMARDIR"] = tree.path("kelmar");
+    }
+    const std::map<std::string, std::string> before = snapshot(tree);
 
-    const ToolRun run = run_tool(lines_of(read_file(folder + "/args")), tree.root(), env_of(folder));
+    const ToolRun run = run_tool(lines_of(read_file(folder + "/args")), tree.root(), env);
     const std::string exit_code = read_file(folder + "/exit_code");
     EXPECT_EQ(run.exit_code, exit_code.empty() ? 0 : std::stoi(exit_code)) << run.err;
-    EXPECT_EQ(run.err, read_file(folder + "/stderr"));
-    EXPECT_EQ(run.out, read_file(folder + "/stdout"));
+    EXPECT_EQ(run.err, substituted(read_file(folder + "/stderr"), tree.root()));
+    EXPECT_EQ(run.out, substituted(read_file(folder + "/stdout"), tree.root()));
 
-    const QDir expected_dir(QString::fromStdString(folder + "/expected"));
-    QDirIterator it(expected_dir.path(), QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const std::string relative = expected_dir.relativeFilePath(it.next()).toStdString();
-        expected_entries.insert(relative);
+    std::map<std::string, std::string> after = snapshot(tree);
+    const QDir expected(QString::fromStdString(folder + "/expected"));
+    for (QDirIterator it(expected.path(), QDir::Files, QDirIterator::Subdirectories); it.hasNext();) {
+        const std::string relative = expected.relativeFilePath(it.next()).toStdString();
         const std::string want = read_file(folder + "/expected/" + relative);
-        const std::string got = tree.read(relative);
-        EXPECT_TRUE(want == got) << relative << ": " << first_difference(want, got);
+        EXPECT_TRUE(want == after[relative]) << relative << ": " << first_difference(want, after[relative]);
         expect_well_formed_xml(tree.path(relative));
+        // An expected document may replace an earlier file; it is checked above.
+        if (before.count(relative))
+            after[relative] = before.at(relative);
+        else
+            after.erase(relative);
     }
-    // Nothing else appeared: no temporary file, no stray output.
-    const std::vector<std::string> after = tree.list();
-    EXPECT_EQ(std::set<std::string>(after.begin(), after.end()), expected_entries);
+    // Nothing else changed or appeared: no earlier file touched, no temporary file left.
+    for (const auto& [entry, content] : after)
+        EXPECT_TRUE(before.count(entry) && before.at(entry) == content) << entry << " appeared or changed";
+    EXPECT_EQ(after.size(), before.size()) << "an entry of the folder disappeared";
 }
 
 std::vector<std::string> golden_cases()

@@ -46,7 +46,7 @@ std::vector<std::string> TempTree::list() const
     return entries;
 }
 
-void TempTree::copy_from(const std::string& source_folder) const
+void TempTree::copy_from(const std::string& source_folder, const std::set<std::string>& skipped) const
 {
     const QDir source(QString::fromStdString(source_folder));
     ASSERT_TRUE(source.exists()) << source_folder;
@@ -55,6 +55,8 @@ void TempTree::copy_from(const std::string& source_folder) const
     while (it.hasNext()) {
         const QString entry = it.next();
         const std::string relative = source.relativeFilePath(entry).toStdString();
+        if (skipped.count(relative.substr(0, relative.find('/'))))
+            continue;
         const QFileInfo info = it.fileInfo();
         if (info.isSymLink()) {
             // A link stays a link, with its target as written, so a file keeps its two names.

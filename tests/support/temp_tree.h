@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -17,8 +18,9 @@ public:
     bool exists(const std::string& relative) const;
     // Every file and folder under the root, relative, sorted; hidden ones included.
     std::vector<std::string> list() const;
-    // Copies a folder of the source tree (tests/golden/x, examples/demo) into the root.
-    void copy_from(const std::string& source_folder) const;
+    // Copies a folder of the source tree (tests/golden/x, examples/demo) into the
+    // root, but for the entries of its top level named in `skipped`; links stay links.
+    void copy_from(const std::string& source_folder, const std::set<std::string>& skipped = {}) const;
 
 private:
     QTemporaryDir dir_;
