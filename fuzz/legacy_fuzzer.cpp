@@ -1,38 +1,35 @@
 // libFuzzer target: arbitrary bytes as a set of legacy files, read and written
-// the way a run does, into memory. Both documents must be well-formed UTF-8 XML.
-// With diagnostics chosen, the run is made again with them on: the documents and
-// the error lines must stay the same, and every diagnostic must be one line in
-// the compilers' form.
+// the way a run does, into memory. Both documents must be well-formed XML for
+// libxml2 (which also rejects bytes that are not UTF-8 and characters XML
+// forbids) and use no entity but the predefined ones. With diagnostics chosen,
+// the run is made again with them on: the documents, standard output and error
+// lines must stay the same, and every diagnostic must be one line in the
+// compilers' form.
 //
 // Input layout, parts separated by the line "====":
 //   part 0: control. Its first byte picks NEVRAHOME (a fixed set, or unset) and
-//           a few run options (diagnostics among them); the rest is a root of
-//           arbitrary bytes for a DOCTYPE of its own.
+//           a few run options; the rest is a root of arbitrary bytes for a
+//           DOCTYPE of its own.
 //   part 1: the project file, legacy/p.prj.
 //   part 2: the campaign file, legacy/c.cmp.
 //   parts 3 and on: the files that campaign lines name, in the order the reader
 //           first asks for a name it has not met; the parts left over are read
 //           as the sessions of the command line, legacy/s3.ses and on.
 // The header lines are fuzzed bytes like the rest: any part may be any kind.
-#include <cstddef>
-#include <cstdint>
 #include <cerrno>
+#include <cstdint>
 #include <cstdlib>
+#include <libxml/parser.h>
+#include <libxml/parserInternals.h>
 #include <map>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include <libxml/parser.h>
-#include <libxml/parserInternals.h>
-
-#include "legacy/legacy_files.h"
 #include "legacy/reader.h"
-#include "legacy/records.h"
 #include "messages/console.h"
 #include "writers/objects_writer.h"
-#include "writers/output_stream.h"
 #include "writers/project_writer.h"
 #include "writers/test_tree_writer.h"
 
@@ -49,20 +46,6 @@ const char* const k_roots[] = {
     "\xef\xbf\xbe\xf4\x90\x80\x80\xed\xa0\x80", nullptr,
 };
 
-std::vector<std::string_view> split_parts(std::string_view input)
-{
-    std::vector<std::string_view> parts;
-    for (;;) {
-        const size_t at = input.find(k_separator);
-        if (at == std::string_view::npos) {
-            parts.push_back(input);
-            return parts;
-        }
-        parts.push_back(input.substr(0, at));
-        input.remove_prefix(at + k_separator.size());
-    }
-}
-
 // Campaigns may name one file many times: two campaigns of 400 lines naming
 // each other's files expand to 160,000 nodes out of 4 KiB, and each
 // configuration adds 7 KB of root settings and a list entry to every node. The
@@ -72,39 +55,38 @@ std::vector<std::string_view> split_parts(std::string_view input)
 // expects below k_max_output bytes.
 constexpr size_t k_max_loads = 64;
 constexpr size_t k_max_output = 128 * 1024;
-constexpr size_t k_saturated = k_max_output;
 
-size_t expected_output(size_t nodes, size_t configs)
-{
-    return 7300 * configs + nodes * (3000 + 450 * configs);
-}
-
-// How many nodes a record is written as, counting each shared member every time
-// it is named; saturates, since only "too many" matters.
+// How many nodes a record is written as, each shared member counted every time
+// it is named; saturated, since only "too many" matters.
 size_t written_nodes(const LegacyRecord& record, std::map<const LegacyRecord*, size_t>& known)
 {
-    const auto found = known.find(&record);
-    if (found != known.end())
+    if (const auto found = known.find(&record); found != known.end())
         return found->second;
     size_t nodes = 1;
     for (const LegacyRecord* member : record.members)
-        nodes = std::min(k_saturated, nodes + written_nodes(*member, known));
-    known.emplace(&record, nodes);
-    return nodes;
+        nodes = std::min(k_max_output, nodes + written_nodes(*member, known));
+    return known[&record] = nodes;
 }
 
 // The legacy files of one input: a name gets the next unused part the first time
-// the reader asks for it (its identity included), as files on disk would; once
-// the parts run out, every new name is a missing file. Frozen, the names met so
-// far keep their parts and no new name gets one, so that a second run reads the
-// same files whatever else it looks up.
+// the reader asks for it, as files on disk would; once the parts run out, every
+// new name is a missing file. Frozen, the names met so far keep their parts and
+// no new name gets one, so that a second run reads the same files whatever else
+// it looks up.
 class FuzzFiles {
 public:
-    explicit FuzzFiles(const std::vector<std::string_view>& parts) : parts_(parts) {}
+    explicit FuzzFiles(std::string_view input)
+    {
+        for (size_t at; (at = input.find(k_separator)) != std::string_view::npos;) {
+            parts_.push_back(input.substr(0, at));
+            input.remove_prefix(at + k_separator.size());
+        }
+        parts_.push_back(input);
+    }
 
-    void bind(const std::string& path) { find(path); }
+    std::string_view control() const { return parts_[0]; }
     bool has_unused() const { return next_part_ < parts_.size(); }
-    size_t loads() const { return loads_; }
+    void bind(const std::string& path) { find(path); }
     void freeze()
     {
         frozen_ = true;
@@ -116,13 +98,10 @@ public:
         const auto read = [this](const std::string& path, bool content) {
             LegacyText text;
             const std::optional<size_t> part = find(path);
-            if (!part) {
-                text.error = ENOENT;
-                return text;
-            }
-            text.id = FileId{1, static_cast<ino_t>(*part)};
+            text.error = part ? 0 : ENOENT;
+            text.id = FileId{1, static_cast<ino_t>(part.value_or(0))};
             text.regular = true;
-            if (!content)
+            if (!part || !content)
                 return text;
             if (loads_ == k_max_loads) {
                 text.error = EMFILE;
@@ -137,8 +116,7 @@ public:
             std::vector<std::string> names;
             for (const auto& [name, part] : names_) {
                 const size_t slash = name.rfind('/');
-                const std::string folder = slash == std::string::npos ? "." : name.substr(0, slash);
-                if (folder == directory)
+                if ((slash == std::string::npos ? "." : name.substr(0, slash)) == directory)
                     names.push_back(name.substr(slash + 1));
             }
             return std::optional(names);
@@ -149,80 +127,26 @@ public:
 private:
     std::optional<size_t> find(const std::string& path)
     {
-        const auto known = names_.find(path);
-        if (known != names_.end())
+        if (const auto known = names_.find(path); known != names_.end())
             return known->second;
         if (frozen_ || !has_unused())
             return std::nullopt;
-        names_.emplace(path, next_part_);
-        return next_part_++;
+        return names_[path] = next_part_++;
     }
 
-    const std::vector<std::string_view>& parts_;
+    std::vector<std::string_view> parts_;
     std::map<std::string, size_t> names_;
     size_t next_part_ = 1;  // part 0 is the control part
     size_t loads_ = 0;
     bool frozen_ = false;
 };
 
-// Strict UTF-8 (no overlong forms, surrogates or values above U+10FFFF) made of
-// characters XML 1.0 allows. Written apart from the writers' own encoder. The
-// checks of the harness need no coverage feedback, which would slow them down.
-#define FUZZ_NO_COVERAGE __attribute__((no_sanitize("coverage")))
-
-FUZZ_NO_COVERAGE bool is_xml_utf8(std::string_view text)
-{
-    size_t i = 0;
-    while (i < text.size()) {
-        const auto byte = [&](size_t k) { return static_cast<unsigned char>(text[i + k]); };
-        const unsigned char lead = byte(0);
-        uint32_t c = 0;
-        size_t length = 0;
-        uint32_t minimum = 0;
-        if (lead < 0x80) {
-            c = lead;
-            length = 1;
-        } else if ((lead & 0xE0) == 0xC0) {
-            c = lead & 0x1F;
-            length = 2;
-            minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            c = lead & 0x0F;
-            length = 3;
-            minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            c = lead & 0x07;
-            length = 4;
-            minimum = 0x10000;
-        } else {
-            return false;
-        }
-        if (text.size() - i < length)
-            return false;
-        for (size_t k = 1; k < length; ++k) {
-            if ((byte(k) & 0xC0) != 0x80)
-                return false;
-            c = c << 6 | (byte(k) & 0x3F);
-        }
-        if (c < minimum || c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF))
-            return false;
-        const bool allowed = c >= 0x20 ? c != 0xFFFE && c != 0xFFFF
-                                       : c == '\t' || c == '\n' || c == '\r';
-        if (!allowed)
-            return false;
-        i += length;
-    }
-    return true;
-}
-
-// Well-formed for libxml2, without loading the external DTD the DOCTYPE names and
-// without building a tree (a handler with no callbacks: the parser still checks
-// everything). XML_PARSE_HUGE lifts the nesting limit of 256 that nested
-// campaigns can pass.
+// Well-formed for libxml2, without loading the external DTD the DOCTYPE names
+// and without building a tree. XML_PARSE_HUGE lifts the nesting limit of 256
+// that nested campaigns can pass.
 bool is_well_formed(const std::string& document)
 {
-    xmlParserCtxtPtr context =
-        xmlCreateMemoryParserCtxt(document.data(), static_cast<int>(document.size()));
+    xmlParserCtxtPtr context = xmlCreateMemoryParserCtxt(document.data(), static_cast<int>(document.size()));
     if (!context)
         std::abort();
     xmlSAXHandler no_callbacks{};
@@ -241,15 +165,12 @@ bool is_well_formed(const std::string& document)
 // After the DOCTYPE's system literal, every "&" starts one of the five predefined
 // entities or a character reference. libxml2 alone would not tell: with an
 // external DTD named, an undeclared entity is no well-formedness error.
-FUZZ_NO_COVERAGE bool references_are_predefined(std::string_view document)
+bool references_are_predefined(std::string_view document)
 {
-    constexpr std::string_view literal = "<!DOCTYPE project SYSTEM \"";
-    size_t at = document.find(literal);
-    if (at == std::string_view::npos)
+    const size_t literal = document.find("SYSTEM \"");
+    if (literal == std::string_view::npos)
         return false;
-    at = document.find('"', at + literal.size());
-    if (at == std::string_view::npos)
-        return false;
+    size_t at = document.find('"', literal + 8);
     for (at = document.find('&', at); at != std::string_view::npos; at = document.find('&', at + 1)) {
         const std::string_view rest = document.substr(at + 1);
         bool known = rest.substr(0, 1) == "#";
@@ -263,27 +184,8 @@ FUZZ_NO_COVERAGE bool references_are_predefined(std::string_view document)
 
 void check_document(const std::string& document)
 {
-    if (!is_xml_utf8(document) || !is_well_formed(document) || !references_are_predefined(document))
+    if (!is_well_formed(document) || !references_are_predefined(document))
         __builtin_trap();
-}
-
-// The DOCTYPE line on its own, with arbitrary bytes for the root (NUL included,
-// which the environment cannot hold).
-void check_doctype(std::string_view root)
-{
-    OutputStream out;
-    write_document_start(out, root);
-    out.put("<project/>\n");
-    check_document(out.buffered());
-}
-
-void set_root(unsigned char choice)
-{
-    const char* root = k_roots[choice % (sizeof k_roots / sizeof *k_roots)];
-    if (root)
-        setenv("NEVRAHOME", root, 1);
-    else
-        unsetenv("NEVRAHOME");
 }
 
 // What one run printed and wrote.
@@ -305,21 +207,19 @@ RunResult run(FuzzFiles& fuzz_files, const std::vector<std::string>& campaign_pa
     g_project = read_legacy_file(k_project_path, files);
     const LegacyRecord* project = g_project ? &g_project->root() : nullptr;
     std::vector<std::pair<std::string, LegacyTree>> campaigns;
-    for (const std::string& path : campaign_paths) {
-        if (std::optional<LegacyTree> campaign = read_legacy_file(path, files))
-            campaigns.emplace_back(path, std::move(*campaign));
-    }
     std::vector<std::pair<std::string, LegacyTree>> sessions;
-    for (const std::string& path : session_paths) {
-        if (std::optional<LegacyTree> session = read_legacy_file(path, files))
-            sessions.emplace_back(path, std::move(*session));
+    for (const auto* paths : {&campaign_paths, &session_paths}) {
+        for (const std::string& path : *paths) {
+            if (std::optional<LegacyTree> tree = read_legacy_file(path, files))
+                (paths == &campaign_paths ? campaigns : sessions).emplace_back(path, std::move(*tree));
+        }
     }
     std::map<const LegacyRecord*, size_t> known;
     size_t nodes = sessions.size();
     for (const auto& [path, campaign] : campaigns)
-        nodes = std::min(k_saturated, nodes + written_nodes(campaign.root(), known));
+        nodes = std::min(k_max_output, nodes + written_nodes(campaign.root(), known));
     const size_t configs = project ? project->configs.size() : 0;
-    if (expected_output(nodes, configs) <= k_max_output) {
+    if (7300 * configs + nodes * (3000 + 450 * configs) <= k_max_output) {
         OutputStream project_out;
         write_project_head(project_out, "out/p.rtp");
         write_project_configs(project_out, project);
@@ -338,27 +238,24 @@ RunResult run(FuzzFiles& fuzz_files, const std::vector<std::string>& campaign_pa
 }
 
 // Every line of `err` is an error framed by "(E) " or a diagnostic in the
-// compilers' form; a note follows a warning. Gives the error lines alone.
-FUZZ_NO_COVERAGE std::string checked_error_lines(std::string_view err)
+// compilers' form, a note following a warning. Gives the error lines alone.
+std::string checked_error_lines(std::string_view err)
 {
     std::string errors;
     bool after_warning = false;
-    while (!err.empty()) {
-        const size_t end = err.find('\n');
-        if (end == std::string_view::npos)
-            __builtin_trap();  // every message ends its line
+    for (size_t end; !err.empty(); err.remove_prefix(end + 1)) {
+        end = err.find('\n');
         const std::string_view line = err.substr(0, end + 1);
-        err.remove_prefix(end + 1);
-        if (line.substr(0, 4) == "(E) ") {
-            errors.append(line);
-            after_warning = false;
-        } else if (line.find(": warning: ") != std::string_view::npos) {
-            after_warning = true;
-        } else if (line.find(": note: ") != std::string_view::npos && after_warning) {
-            after_warning = false;
-        } else {
+        if (end == std::string_view::npos)
             __builtin_trap();
-        }
+        if (line.substr(0, 4) == "(E) ")
+            errors.append(line);
+        else if (line.find(": note: ") != std::string_view::npos && after_warning)
+            after_warning = false;
+        else if (line.find(": warning: ") != std::string_view::npos)
+            after_warning = true;
+        else
+            __builtin_trap();
     }
     return errors;
 }
@@ -382,27 +279,31 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    const std::vector<std::string_view> parts =
-        split_parts(std::string_view(reinterpret_cast<const char*>(data), size));
-    const unsigned char control = parts[0].empty() ? 0 : static_cast<unsigned char>(parts[0][0]);
-    set_root(control);
-    check_doctype(parts[0].empty() ? parts[0] : parts[0].substr(1));
+    FuzzFiles fuzz_files(std::string_view(reinterpret_cast<const char*>(data), size));
+    const std::string_view control = fuzz_files.control();
+    const unsigned char options = control.empty() ? 0 : static_cast<unsigned char>(control[0]);
+    if (const char* root = k_roots[options % std::size(k_roots)])
+        setenv("NEVRAHOME", root, 1);
+    else
+        unsetenv("NEVRAHOME");
+    // The DOCTYPE line alone, with arbitrary bytes for the root (NUL included,
+    // which the environment cannot hold).
+    OutputStream doctype;
+    write_document_start(doctype, control.substr(control.empty() ? 0 : 1));
+    doctype.put("<project/>\n");
+    check_document(doctype.buffered());
+
     // Bit 3: the campaign is named twice on the command line; bit 4: a session
     // of the command line is missing; bit 5: a second run with diagnostics.
-    const bool campaign_twice = control & 0x08;
-    const bool missing_session = control & 0x10;
-    const bool diagnostics = control & 0x20;
-
-    FuzzFiles fuzz_files(parts);
     fuzz_files.bind(k_project_path);
     fuzz_files.bind(k_campaign_path);
-    const std::vector<std::string> campaign_paths(campaign_twice ? 2 : 1, k_campaign_path);
+    const std::vector<std::string> campaign_paths((options & 0x08) ? 2 : 1, k_campaign_path);
     std::vector<std::string> session_paths;
     for (size_t i = 3; fuzz_files.has_unused(); ++i) {
         session_paths.push_back("legacy/s" + std::to_string(i) + ".ses");
         fuzz_files.bind(session_paths.back());
     }
-    if (missing_session)
+    if (options & 0x10)
         session_paths.push_back("legacy/missing.ses");
 
     g_diagnostics = 0;
@@ -414,7 +315,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // Without the option, nothing but errors reaches the error stream.
     if (checked_error_lines(plain.err) != plain.err)
         __builtin_trap();
-    if (!diagnostics)
+    if (!(options & 0x20))
         return 0;
 
     fuzz_files.freeze();
