@@ -2,13 +2,13 @@
 
 #include <QDir>
 #include <QDirIterator>
-#include <QFile>
 #include <QFileInfo>
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <sstream>
-#include <unistd.h>
+#include <sys/stat.h>
 
 TempTree::TempTree() : root_(dir_.path().toStdString())
 {
@@ -29,11 +29,6 @@ std::string TempTree::read(const std::string& relative) const
     return read_file(path(relative));
 }
 
-bool TempTree::exists(const std::string& relative) const
-{
-    return QFileInfo::exists(QString::fromStdString(path(relative)));
-}
-
 std::vector<std::string> TempTree::list() const
 {
     std::vector<std::string> entries;
@@ -48,30 +43,35 @@ std::vector<std::string> TempTree::list() const
 
 void TempTree::copy_from(const std::string& source_folder, const std::set<std::string>& skipped) const
 {
-    const QDir source(QString::fromStdString(source_folder));
-    ASSERT_TRUE(source.exists()) << source_folder;
-    QDirIterator it(source.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString entry = it.next();
-        const std::string relative = source.relativeFilePath(entry).toStdString();
-        if (skipped.count(relative.substr(0, relative.find('/'))))
-            continue;
-        const QFileInfo info = it.fileInfo();
-        if (info.isSymLink()) {
-            // A link stays a link, with its target as written, so a file keeps its two names.
-            QDir().mkpath(QFileInfo(QString::fromStdString(path(relative))).path());
-            char target[4096];
-            const ssize_t size = ::readlink(entry.toLocal8Bit().constData(), target, sizeof target);
-            ASSERT_GT(size, 0) << relative;
-            ASSERT_EQ(::symlink(std::string(target, static_cast<size_t>(size)).c_str(), path(relative).c_str()), 0)
-                << relative;
-        } else if (info.isDir()) {
-            QDir().mkpath(QString::fromStdString(path(relative)));
+    namespace fs = std::filesystem;
+    ASSERT_TRUE(fs::is_directory(source_folder)) << source_folder;
+    for (auto it = fs::recursive_directory_iterator(source_folder); it != fs::recursive_directory_iterator(); ++it) {
+        const fs::path relative = it->path().lexically_relative(source_folder);
+        if (skipped.count(relative.begin()->string())) {
+            it.disable_recursion_pending();
+        } else if (it->is_symlink()) {
+            fs::create_directories(fs::path(path(relative)).parent_path());
+            fs::create_symlink(fs::read_symlink(it->path()), path(relative));
+        } else if (it->is_directory()) {
+            fs::create_directories(path(relative));
         } else {
-            write(relative, read_file(entry.toStdString()));
+            write(relative, read_file(it->path()));
         }
     }
+}
+
+std::map<std::string, std::string> snapshot(const TempTree& tree)
+{
+    std::map<std::string, std::string> entries;
+    for (const std::string& entry : tree.list()) {
+        struct stat info {};
+        EXPECT_EQ(::lstat(tree.path(entry).c_str(), &info), 0) << entry;
+        entries[entry] = std::to_string(info.st_mode) + ": "
+                         + (S_ISREG(info.st_mode)   ? tree.read(entry)
+                            : S_ISLNK(info.st_mode) ? std::filesystem::read_symlink(tree.path(entry)).string()
+                                                    : std::to_string(info.st_rdev));
+    }
+    return entries;
 }
 
 std::string read_file(const std::string& path)

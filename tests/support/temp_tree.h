@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QTemporaryDir>
+#include <map>
 #include <set>
 #include <string>
 #include <vector>
@@ -15,8 +16,7 @@ public:
     // Writes `bytes` to `relative`, creating its folders.
     void write(const std::string& relative, const std::string& bytes) const;
     std::string read(const std::string& relative) const;
-    bool exists(const std::string& relative) const;
-    // Every file and folder under the root, relative, sorted; hidden ones included.
+    // Every entry under the root, relative, sorted; hidden ones included.
     std::vector<std::string> list() const;
     // Copies a folder of the source tree (tests/golden/x, examples/demo) into the
     // root, but for the entries of its top level named in `skipped`; links stay links.
@@ -26,6 +26,10 @@ private:
     QTemporaryDir dir_;
     std::string root_;
 };
+
+// Each entry of the tree: its kind and mode, then a regular file's bytes, a
+// link's target or a device's number; so a run can be checked for what it changed.
+std::map<std::string, std::string> snapshot(const TempTree& tree);
 
 // The bytes of a file, or an empty text when it cannot be read.
 std::string read_file(const std::string& path);

@@ -1,7 +1,6 @@
 // What the golden documents cannot show of the writers: configuration matches the
-// reader never produces (an empty name, trailing blanks), file entries with empty
-// paths, and which document looks NEVRAHOME up how often.
-#include <cstdlib>
+// reader never produces (an empty name, trailing blanks), and file entries with
+// empty paths.
 #include <gtest/gtest.h>
 
 #include "writers/objects_writer.h"
@@ -63,23 +62,6 @@ TEST(WritersTest, AnEmptyPathGivesNoFileEntry)
     write_file_entries(out, list);
     EXPECT_EQ(out.buffered().find("<file>"), out.buffered().rfind("<file>"));
     EXPECT_NE(out.buffered().find("<filepath>a.c</filepath>"), std::string::npos);
-}
-
-TEST(WritersTest, AnUnsetNevrahomeIsReportedTwiceForTheProjectAndOnceForTheObjects)
-{
-    const std::optional<std::string> saved =
-        std::getenv("NEVRAHOME") ? std::optional<std::string>(std::getenv("NEVRAHOME")) : std::nullopt;
-    ::unsetenv("NEVRAHOME");
-    const std::string message = "(E) Environment variable \"NEVRAHOME\" must be defined.\n";
-    OutputStream out;
-    testing::internal::CaptureStderr();
-    write_project_head(out, "demo.rtp");
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), message + message);
-    testing::internal::CaptureStderr();
-    write_objects_file(out, PathList{}, PathList{});
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), message);
-    if (saved)
-        ::setenv("NEVRAHOME", saved->c_str(), 1);
 }
 
 }  // namespace
