@@ -2,25 +2,18 @@
 // the way a run does, into memory. Both documents must be well-formed XML for
 // libxml2 (which also rejects bytes that are not UTF-8 and characters XML
 // forbids) and use no entity but the predefined ones. With diagnostics chosen,
-// the run is made again with them on: the documents, standard output and error
-// lines must stay the same, and every diagnostic must be one line in the
-// compilers' form.
+// the run is made again with them on: documents, standard output and error
+// lines must stay the same, each diagnostic one line in the compilers' form.
 //
-// Input layout, parts separated by the line "====":
-//   part 0: control. Its first byte picks NEVRAHOME (a fixed set, or unset) and
-//           a few run options; the rest is a root of arbitrary bytes for a
-//           DOCTYPE of its own.
-//   part 1: the project file, legacy/p.prj.
-//   part 2: the campaign file, legacy/c.cmp.
-//   parts 3 and on: the files that campaign lines name, in the order the reader
-//           first asks for a name it has not met; the parts left over are read
-//           as the sessions of the command line, legacy/s3.ses and on.
-// The header lines are fuzzed bytes like the rest: any part may be any kind.
+// Parts of the input, separated by lines "====": a control part (its first
+// byte picks NEVRAHOME and run options, the rest is a root for a DOCTYPE of its
+// own), the project legacy/p.prj, the campaign legacy/c.cmp, then the files the
+// campaign lines name, in the order the reader first asks for them; parts left
+// over are the sessions of the command line. Any part may be of any kind.
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
 #include <libxml/parser.h>
-#include <libxml/parserInternals.h>
 #include <map>
 #include <optional>
 #include <string>
@@ -141,25 +134,14 @@ private:
     bool frozen_ = false;
 };
 
-// Well-formed for libxml2, without loading the external DTD the DOCTYPE names
-// and without building a tree. XML_PARSE_HUGE lifts the nesting limit of 256
-// that nested campaigns can pass.
+// Well-formed for libxml2, without loading the external DTD the DOCTYPE names.
+// XML_PARSE_HUGE lifts the nesting limit of 256 that nested campaigns can pass.
 bool is_well_formed(const std::string& document)
 {
-    xmlParserCtxtPtr context = xmlCreateMemoryParserCtxt(document.data(), static_cast<int>(document.size()));
-    if (!context)
-        std::abort();
-    xmlSAXHandler no_callbacks{};
-    no_callbacks.initialized = XML_SAX2_MAGIC;
-    xmlSAXHandlerPtr own_handler = context->sax;
-    context->sax = &no_callbacks;
-    context->userData = nullptr;
-    xmlCtxtUseOptions(context, XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE);
-    xmlParseDocument(context);
-    const bool ok = context->wellFormed && context->nsWellFormed;
-    context->sax = own_handler;
-    xmlFreeParserCtxt(context);
-    return ok;
+    xmlDocPtr tree = xmlReadMemory(document.data(), static_cast<int>(document.size()), nullptr, nullptr,
+                                   XML_PARSE_NONET | XML_PARSE_NOERROR | XML_PARSE_NOWARNING | XML_PARSE_HUGE);
+    xmlFreeDoc(tree);
+    return tree != nullptr;
 }
 
 // After the DOCTYPE's system literal, every "&" starts one of the five predefined

@@ -10,7 +10,6 @@ using namespace std::string_literals;
 namespace {
 
 const std::string k_session = "$$$IHM NEVRA$$$SESSION\n";
-const std::string k_project = "$$$IHM NEVRA$$$PROJET\n";
 
 class LegacyFormatTest : public testing::Test {
 protected:
@@ -34,24 +33,6 @@ TEST_F(LegacyFormatTest, PrepareLineRemovesTrailingBytesUpToTheBlankOnly)
     };
     for (const auto& [line, expected] : cases)
         EXPECT_EQ(prepare_line(line), expected) << testing::PrintToString(line);
-}
-
-TEST_F(LegacyFormatTest, OnlyTheExactHeaderLineStartsTheKeys)
-{
-    // What line preparation removes may follow the marker; nothing else may.
-    for (const std::string header : {"$$$IHM NEVRA$$$SESSION \t\r", "$$$IHM NEVRA$$$SESSION\x01"}) {
-        EXPECT_EQ(parse(header + "\nCX Debug\n").settings.config_name, "Debug") << testing::PrintToString(header);
-    }
-    for (const std::string& header : {""s, "$$$IHM NEVRA$$$SESSIONS"s, "$$$IHM NEVRA$$$SESS"s,
-                                      "$$$IHM NEVRA$$$SESSION\xe9"s, "\0$$$IHM NEVRA$$$SESSION"s}) {
-        const FileContent content = parse(header + "\nCX Debug\nFS a.c\n");
-        EXPECT_FALSE(content.settings.config_name) << testing::PrintToString(header);
-        EXPECT_TRUE(content.path_values.empty());
-    }
-    // A later header is an ordinary line: the kind stays that of the first one.
-    const FileContent session = parse(k_session + k_project + "NC Release\n" + k_session + "SI O\n");
-    EXPECT_TRUE(session.configs.empty());
-    EXPECT_EQ(session.settings.simulation, "true");
 }
 
 TEST_F(LegacyFormatTest, OnlyALineFeedEndsALineAndOnlyABlankEndsAKey)

@@ -39,21 +39,6 @@ TEST(WritersTest, SettingsGoIntoTheConfigurationOfExactlyTheSameName)
         EXPECT_EQ(matched_configuration(other), "none") << "[" << other << "]";
 }
 
-TEST(WritersTest, EveryConfigurationListsTheIncludeDirectoriesOfTheOneDeclaredLast)
-{
-    // As from "NC A", "IN x", "IN y", "NC B": only B saw an IN line; it is written first.
-    const std::vector<std::string> include_dirs = {"x", "y"};
-    LegacyRecord project;
-    project.configs.resize(2);
-    project.configs[1].include_dirs = &include_dirs;
-    OutputStream out;
-    write_project_configs(out, &project);
-    const std::string& text = out.buffered();
-    const std::string row = "<ge_incdir>x,y</ge_incdir>\n";
-    EXPECT_NE(text.find(row), text.rfind(row)) << text;
-    EXPECT_EQ(text.find("<ge_incdir></ge_incdir>"), std::string::npos) << text;
-}
-
 TEST(WritersTest, AnEmptyPathGivesNoFileEntry)
 {
     PathList list;
