@@ -44,7 +44,8 @@ const TextCase k_cases[] = {
     {"truncated four bytes", "\xf0\x9f\x98", "\xc3\xb0\xc5\xb8\xcb\x9c", {}},
     {"windows-1252 and its undefined bytes", "\x80\x81\x8d\x8f\x90\x9d",
      k_euro + "\xc2\x81\xc2\x8d\xc2\x8f\xc2\x90\xc2\x9d", {}},
-    {"windows-1252 letters", "\x9c\x9f\xff\x85\xa0", "\xc5\x93\xc5\xb8\xc3\xbf\xe2\x80\xa6\xc2\xa0", {}},
+    {"windows-1252 letters", "\x9c\x9f\xff\x85\xa0\x89\x8c\x8e",
+     "\xc5\x93\xc5\xb8\xc3\xbf\xe2\x80\xa6\xc2\xa0\xe2\x80\xb0\xc5\x92\xc5\xbd", {}},
     {"windows-1252 with markup", "\xe9&<>\"", "\xc3\xa9&amp;&lt;&gt;\"", "\xc3\xa9&<>%22"},
     {"control bytes", "a\x01" "b\x08\x0b\x0c\x0e\x1f", "a" + k_replacement + "b" + k_replacement + k_replacement
      + k_replacement + k_replacement + k_replacement, {}},
