@@ -1,6 +1,5 @@
 // The legacy text format on its own, for what the golden documents cannot show
-// or show only in part: line preparation at its edges, inexact headers, line ends
-// and lengths, and path values resolved against odd file names.
+// or show only in part: line preparation at its edges, line ends and lengths.
 #include "legacy/legacy_format.h"
 
 #include <gtest/gtest.h>
@@ -50,20 +49,6 @@ TEST_F(LegacyFormatTest, OnlyALineFeedEndsALineAndOnlyABlankEndsAKey)
     EXPECT_FALSE(record.debug);                // each DB O above was inside another line
     EXPECT_FALSE(record.simulation);           // and a tab does not end a key
     EXPECT_EQ(record.link_file, "last");       // the last line needs no line feed
-}
-
-TEST_F(LegacyFormatTest, PathValuesJoinTheFileDirectoryAsWrittenUnlessAbsolute)
-{
-    const std::tuple<const char*, const char*, const char*> cases[] = {
-        {"C:s.ses", "a.c", "C:a.c"},
-        {"/s.ses", "a.c", "/a.c"},
-        {"proj\\s.ses", "src/a.c", "proj\\src/a.c"},                 // separators not unified
-        {"a/b/../s.ses", "./x/../y.c", "a/b/.././x/../y.c"},        // nor normalised
-        {"proj\\s.ses", "C:\\x\\a.c", "proj\\C:\\x\\a.c"},           // a drive letter is relative
-        {"proj/s.ses", ":x", ":x"},
-    };
-    for (const auto& [file, value, expected] : cases)
-        EXPECT_EQ(resolve_path(file, value), expected) << file << " + " << value;
 }
 
 }  // namespace

@@ -1,10 +1,7 @@
 // What the golden documents cannot show of the writers: configuration matches the
-// reader never produces (an empty name, trailing blanks), and file entries with
-// empty paths.
+// reader never produces (an empty name, trailing blanks).
 #include <gtest/gtest.h>
 
-#include "writers/objects_writer.h"
-#include "writers/project_writer.h"
 #include "writers/test_tree_writer.h"
 
 namespace {
@@ -37,16 +34,6 @@ TEST(WritersTest, SettingsGoIntoTheConfigurationOfExactlyTheSameName)
     EXPECT_EQ(matched_configuration(std::nullopt), "");  // no CX line: the configuration without a name
     for (const char* other : {"debug", "DEBUG", " Debug", "Debug ", "Debu", "Debugs"})
         EXPECT_EQ(matched_configuration(other), "none") << "[" << other << "]";
-}
-
-TEST(WritersTest, AnEmptyPathGivesNoFileEntry)
-{
-    PathList list;
-    list.paths = {"", "a.c", ""};
-    OutputStream out;
-    write_file_entries(out, list);
-    EXPECT_EQ(out.buffered().find("<file>"), out.buffered().rfind("<file>"));
-    EXPECT_NE(out.buffered().find("<filepath>a.c</filepath>"), std::string::npos);
 }
 
 }  // namespace
