@@ -19,7 +19,7 @@ struct SessionKey {
     Store store;
 };
 
-// In the order the keys are tested. FS and FP go to the content's path values.
+// In the order the keys are tested. FS and FP fill the content's resolved paths.
 constexpr SessionKey k_session_keys[] = {
     {"CD ", nullptr, Store::nothing},
     {"CX ", &SessionSettings::config_name, Store::copy},
@@ -146,6 +146,14 @@ std::string checked_yes_no(Parse& parse, std::string_view key, std::string_view 
     return yes_no(value);
 }
 
+// Every FS and FP value is offered to its run-wide list; the last one of each stays.
+void store_path(Parse& parse, bool script, std::string_view value)
+{
+    std::string resolved = resolve_path(parse.path, value);
+    add_unique_nocase(script ? g_script_files : g_source_files, resolved);
+    (script ? parse.content.script_file : parse.content.source_file) = std::move(resolved);
+}
+
 void parse_session_line(Parse& parse, std::string_view line)
 {
     const std::string_view value = line.substr(3);
@@ -158,7 +166,7 @@ void parse_session_line(Parse& parse, std::string_view line)
         note_occurrence(parse, parse.session_key_lines[i], entry.key);
         SessionSettings& settings = parse.content.settings;
         if (entry.store == Store::path)
-            parse.content.path_values.push_back({entry.key == "FP ", std::string(value)});
+            store_path(parse, entry.key == "FP ", value);
         else if (entry.store == Store::yes_no)
             settings.*entry.field = checked_yes_no(parse, entry.key, value);
         else

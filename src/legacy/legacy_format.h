@@ -25,7 +25,9 @@ std::string_view prepare_line(std::string_view line);
 // to that file's directory part, an absolute one used as written.
 std::string resolve_path(std::string_view file_path, std::string_view value);
 
-// Parses a file's content. A project file's IN values go to g_include_dirs.
+// Parses a file's content. A session's FS and FP values, resolved against
+// `path`, go to g_source_files and g_script_files, a project file's IN values to
+// g_include_dirs.
 // With `diagnostics`, every line the outputs cannot carry is reported there, in
 // line order, located at `path`.
 FileContent parse_legacy_text(std::string_view bytes, std::string_view path,

@@ -4,6 +4,7 @@
 #include <deque>
 #include <limits>
 #include <map>
+#include <set>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -157,11 +158,8 @@ private:
         Opened opened{record, text.id, g_input_files.insert(text.id).second, FileKind::none, {}, 0, {}};
         FileContent content = parse_legacy_text(text.bytes, record.path,
                                                 opened.first && g_diagnostics ? &opened.diagnostics : nullptr);
-        for (const PathValue& value : content.path_values) {
-            std::string resolved = resolve_path(record.path, value.value);
-            add_unique_nocase(value.script ? g_script_files : g_source_files, resolved);
-            (value.script ? record.script_file : record.source_file) = std::move(resolved);
-        }
+        record.source_file = std::move(content.source_file);
+        record.script_file = std::move(content.script_file);
         record.settings = std::move(content.settings);
         record.configs = std::move(content.configs);
         opened.kind = content.kind;
@@ -278,7 +276,7 @@ private:
     const LegacyFiles& files_;
     LegacyTree& tree_;
     std::deque<Frame> frames_;
-    std::unordered_set<FileId, FileIdHash> on_chain_;
+    std::set<FileId> on_chain_;
     std::map<std::pair<ChainId, FileId>, ChainId> chains_;
     std::unordered_map<ExpansionKey, const LegacyRecord*, ExpansionKeyHash> expansions_;
     std::unordered_map<const LegacyRecord*, std::vector<SkippedMember>> skipped_;

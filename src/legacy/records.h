@@ -4,7 +4,6 @@
 
 #include <cstddef>
 #include <deque>
-#include <functional>
 #include <optional>
 #include <set>
 #include <string>
@@ -28,13 +27,6 @@ struct FileId {
     bool operator==(const FileId& other) const
     {
         return device == other.device && inode == other.inode;
-    }
-};
-
-struct FileIdHash {
-    size_t operator()(const FileId& id) const
-    {
-        return std::hash<ino_t>()(id.inode) ^ (std::hash<dev_t>()(id.device) << 1);
     }
 };
 
@@ -76,12 +68,6 @@ struct SessionSettings {
 // The kind a header line gives a file; `none` without a recognised header.
 enum class FileKind { none, campaign, session, project };
 
-// An FS or FP value of a session, as written.
-struct PathValue {
-    bool script;  // FP; otherwise FS
-    std::string value;
-};
-
 // An FI value of a campaign, as written, and the line that holds it.
 struct MemberLine {
     size_t line;
@@ -92,8 +78,8 @@ struct MemberLine {
 struct FileContent {
     FileKind kind = FileKind::none;
     SessionSettings settings;
-    // In file order; relative values resolve against the name the file is read under.
-    std::vector<PathValue> path_values;
+    Text source_file;  // the last FS and FP values, resolved against the file's path
+    Text script_file;
     std::vector<TargetConfig> configs;  // in file order; the outputs list them newest first
     std::vector<MemberLine> member_lines;
     size_t config_line = 0;  // the line of the CX value that counts
