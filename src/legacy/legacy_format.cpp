@@ -69,6 +69,8 @@ constexpr std::string_view k_headers[] = {
 };
 constexpr FileKind k_header_kinds[] = {FileKind::campaign, FileKind::session, FileKind::project};
 
+constexpr std::string_view k_byte_order_mark = "\xEF\xBB\xBF";
+
 constexpr size_t k_after_every_line = std::numeric_limits<size_t>::max();
 
 // One file being parsed.
@@ -100,14 +102,18 @@ FileKind header_kind(std::string_view line)
     return FileKind::none;
 }
 
-// A header line but for a byte-order mark, blanks and control bytes at its ends,
+// A header line but for byte-order marks, blanks and control bytes at its ends,
 // or its letter case.
 bool is_near_header(std::string_view line)
 {
-    if (line.substr(0, 3) == "\xEF\xBB\xBF")
-        line.remove_prefix(3);
-    while (!line.empty() && static_cast<unsigned char>(line.front()) <= 0x20)
-        line.remove_prefix(1);
+    for (;;) {
+        if (line.substr(0, k_byte_order_mark.size()) == k_byte_order_mark)
+            line.remove_prefix(k_byte_order_mark.size());
+        else if (!line.empty() && static_cast<unsigned char>(line.front()) <= 0x20)
+            line.remove_prefix(1);
+        else
+            break;
+    }
     line = prepare_line(line);
     for (const std::string_view header : k_headers)
         if (equal_nocase(line, header))
@@ -280,6 +286,9 @@ FileContent parse_legacy_text(std::string_view bytes, std::string_view path,
     Parse parse;
     parse.path = path;
     parse.diagnostics = diagnostics;
+    // Editors on Windows put a byte-order mark before the first line; it is no part of it.
+    if (bytes.substr(0, k_byte_order_mark.size()) == k_byte_order_mark)
+        bytes.remove_prefix(k_byte_order_mark.size());
     while (!bytes.empty()) {
         ++parse.line;
         const size_t end = bytes.find('\n');
