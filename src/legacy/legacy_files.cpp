@@ -20,12 +20,15 @@ struct Descriptor {
 };
 
 // Reads to the end; `expected` bytes (a regular file's size) end the read
-// without one more call to find the end. Gives 0 or the errno of the failure.
-int read_all(int fd, std::string& bytes, size_t expected)
+// without one more call to find the end. Gives 0 or the errno of the failure,
+// EFBIG once the file has given more than `limit` bytes.
+int read_all(int fd, std::string& bytes, size_t expected, size_t limit)
 {
     char chunk[65536];
     while (expected == 0 || bytes.size() < expected) {
         const ssize_t got = ::read(fd, chunk, sizeof chunk);
+        if (got > 0 && static_cast<size_t>(got) > limit - bytes.size())
+            return EFBIG;
         if (got > 0)
             bytes.append(chunk, static_cast<size_t>(got));
         else if (got == 0)
@@ -43,7 +46,7 @@ bool names_no_file(const std::string& path)
     return path.find('\0') != std::string::npos;
 }
 
-LegacyText read_disk_file(const std::string& path, bool content)
+LegacyText read_disk_file(const std::string& path, bool content, size_t limit)
 {
     LegacyText text;
     if (names_no_file(path)) {
@@ -68,8 +71,12 @@ LegacyText read_disk_file(const std::string& path, bool content)
     if (!text.regular)
         ::fcntl(file.fd, F_SETFL, ::fcntl(file.fd, F_GETFL) & ~O_NONBLOCK);
     const size_t size = text.regular ? static_cast<size_t>(info.st_size) : 0;
+    if (size > limit) {
+        text.error = EFBIG;
+        return text;
+    }
     text.bytes.reserve(size);
-    text.error = read_all(file.fd, text.bytes, size);
+    text.error = read_all(file.fd, text.bytes, size, limit);
     return text;
 }
 
@@ -98,7 +105,8 @@ std::optional<FileId> identify_disk_file(const std::string& path)
     return FileId{info.st_dev, info.st_ino};
 }
 
-LegacyFiles disk_legacy_files()
+LegacyFiles disk_legacy_files(size_t limit)
 {
-    return {read_disk_file, list_disk_directory};
+    const auto read = [limit](const std::string& path, bool content) { return read_disk_file(path, content, limit); };
+    return {read, list_disk_directory};
 }

@@ -25,8 +25,14 @@ struct LegacyFiles {
     std::function<std::optional<std::vector<std::string>>(const std::string& directory)> list;
 };
 
-// Legacy files read from the file system.
-LegacyFiles disk_legacy_files();
+// Legacy files are small text files: one that gives more than this is not one
+// (a device such as /dev/zero, a binary file), and reading it whole could
+// exhaust memory.
+constexpr size_t k_legacy_file_limit = size_t{256} << 20;
+
+// Legacy files read from the file system; one that gives more than `limit`
+// bytes cannot be read (EFBIG).
+LegacyFiles disk_legacy_files(size_t limit = k_legacy_file_limit);
 
 // Identity of the file at `path` on disk, following symbolic links.
 std::optional<FileId> identify_disk_file(const std::string& path);

@@ -114,6 +114,11 @@ Files random_values()
     return {{"a.prj", project}, {"c.cmp", lines(k_campaign_header, "FI") + "FI s.ses\n"}, {"s.ses", session}};
 }
 
+// Runs the tool under GNU time, its peak memory (KiB) going to the file rss. A small
+// quarantine makes a sanitized build measure the tool, not itself.
+const std::string k_peak_memory =
+    "ASAN_OPTIONS=\"$ASAN_OPTIONS:quarantine_size_mb=4\" /usr/bin/time -f %M -o rss ";
+
 const std::string k_full_disk = "trap '' XFSZ; ulimit -f ";  // 512-byte blocks; writes fail with EFBIG
 
 TEST(Special, Limits)
@@ -136,12 +141,21 @@ TEST(Special, Limits)
          "ulimit -n 64; ulimit -s 512; exec \"$PRJMIGR\" a.prj c0.cmp", 0, "", {"a.rtp", "a.inf"},
          "count 10000 '^        <group>$' a.rtp && count 10000 '^        </group>$' a.rtp && "
          "count 1 '<unit_testing>' a.rtp && count 1 '<name>c9999</name>' a.rtp && count 2 '<filepath>t.ptu' a.inf"},
-        // 2^19 session nodes, a project file of 1.7 GB: memory follows the files, not the
-        // nodes. A small quarantine makes a sanitized build measure the tool, not itself.
+        // 2^19 session nodes, a project file of 1.7 GB: memory follows the files, not the nodes.
         {"fan-out of 2^19 session nodes", chain_of_campaigns(19, 2), "ln -s /dev/null fan.rtp",
-         "ASAN_OPTIONS=\"$ASAN_OPTIONS:quarantine_size_mb=4\" /usr/bin/time -f %M -o rss "
-         "\"$PRJMIGR\" -o fan.rtp a.prj c0.cmp",
+         k_peak_memory + "\"$PRJMIGR\" -o fan.rtp a.prj c0.cmp",
          0, "", {"fan.inf", "rss"}, "test \"$(cat rss)\" -lt 65536 && count 2 '<file>' fan.inf"},
+        // An input is read whole up to 256 MiB; past that it is left out, so memory stays below 300 MiB.
+        {"endless session file: a link to /dev/zero", {{"a.prj", k_project}},
+         reference(":", "\"$PRJMIGR\" a.prj") + " && ln -s /dev/zero z.ses",
+         k_peak_memory + "\"$PRJMIGR\" --warnings a.prj z.ses", 0,
+         "z.ses: warning: cannot be read (File too large), so it is left out\n", {"a.rtp", "a.inf", "rss"},
+         "test \"$(cat rss)\" -lt 307200 && same a ref"},
+        {"session file of 300 MiB", {{"a.prj", k_project}, {"c.cmp", k_campaign_header + "FI big.ses\n"}},
+         reference(":", "\"$PRJMIGR\" a.prj c.cmp") + " && truncate -s 300M big.ses",
+         "exec \"$PRJMIGR\" --warnings a.prj c.cmp", 0,
+         "c.cmp:2: warning: big.ses cannot be read (File too large), so it is left out\n", {"a.rtp", "a.inf"},
+         "same a ref"},
     });
 }
 

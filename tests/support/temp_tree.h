@@ -27,8 +27,9 @@ private:
     std::string root_;
 };
 
-// Each entry of the tree: its kind and mode, then a regular file's bytes, a
-// link's target or a device's number; so a run can be checked for what it changed.
+// Each entry of the tree: its kind and mode, then a regular file's bytes (past
+// 64 MiB its size and time), a link's target or a device's number; so a run can
+// be checked for what it changed.
 std::map<std::string, std::string> snapshot(const TempTree& tree);
 
 // The bytes of a file, or an empty text when it cannot be read.
