@@ -111,6 +111,13 @@ Environnement :
         <translation>Le fichier de sortie %1 est aussi un fichier d&apos;entrée ; il est laissé inchangé
 </translation>
     </message>
+    <message>
+        <source>Output file %1 would be written twice: the project file and the objects file cannot have the same name
+</source>
+        <comment>%1 is a file name</comment>
+        <translation>Le fichier de sortie %1 serait écrit deux fois : le fichier projet et le fichier des objets ne peuvent pas porter le même nom
+</translation>
+    </message>
 </context>
 <context>
     <name>Warning</name>
@@ -259,6 +266,13 @@ Environnement :
 </source>
         <comment>%1 is a session file; CX is the key that names the session&apos;s configuration</comment>
         <translation>%1: avertissement : aucune ligne CX, les réglages de la session sont donc laissés de côté
+</translation>
+    </message>
+    <message>
+        <source>%1: note: %2
+</source>
+        <comment>%1 is an output file name, %2 the system&apos;s reason</comment>
+        <translation>%1: note : %2
 </translation>
     </message>
 </context>

@@ -167,3 +167,9 @@ QString no_configuration_line_warning(std::string_view path)
               "%1 is a session file; CX is the key that names the session's configuration")
         .arg(from_local(path));
 }
+
+QString output_failure_note(std::string_view file_name, int error)
+{
+    return QCoreApplication::translate("Warning", "%1: note: %2\n", "%1 is an output file name, %2 the system's reason")
+        .arg(from_local(file_name), reason(error));
+}

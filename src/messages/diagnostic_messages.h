@@ -43,3 +43,6 @@ QString yes_no_warning(std::string_view path, size_t line, std::string_view key,
 QString undeclared_configuration_warning(std::string_view path, size_t line, std::string_view name);
 QString declared_configuration_note(std::string_view path, size_t line, std::string_view name);
 QString no_configuration_line_warning(std::string_view path);
+
+// The system's reason why an output file could not be opened or written.
+QString output_failure_note(std::string_view file_name, int error);

@@ -113,6 +113,15 @@ QString output_is_input_message(std::string_view file_name)
         .arg(from_local(file_name));
 }
 
+QString output_written_twice_message(std::string_view file_name)
+{
+    return QCoreApplication::translate("Error",
+                                       "Output file %1 would be written twice: the project file and the "
+                                       "objects file cannot have the same name\n",
+                                       "%1 is a file name")
+        .arg(from_local(file_name));
+}
+
 QString kelmardir_unset_message()
 {
     return QStringLiteral("Fatal Error: please setup KELMARDIR environment variable.\n");

@@ -20,6 +20,7 @@ QString unable_to_write_message(std::string_view file_name);
 QString env_undefined_message(const QString& variable);
 QString campaign_cycle_message(std::string_view campaign, std::string_view member);
 QString output_is_input_message(std::string_view file_name);
+QString output_written_twice_message(std::string_view file_name);
 
 // Start-up messages: shown before any catalogue exists, so never translated.
 QString kelmardir_unset_message();

@@ -1,8 +1,20 @@
 #include "prjmigr/output_file.h"
 
 #include <QFileInfo>
+#include <cerrno>
+#include <unistd.h>
 
 #include "legacy/legacy_files.h"
+
+namespace {
+
+// The errno a failed call left, or a general I/O error when it left none.
+int last_error()
+{
+    return errno != 0 ? errno : EIO;
+}
+
+}  // namespace
 
 bool OutputFile::open(const std::string& name)
 {
@@ -10,12 +22,22 @@ bool OutputFile::open(const std::string& name)
     // Our own buffering is enough; unbuffered, every failed write shows at once.
     const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     const QFileInfo target(file_name);
-    if (target.exists() && !target.isFile() && !target.isDir()) {
-        direct_ = std::make_unique<QFile>(file_name);
-        return direct_->open(mode);
+    if (target.isDir()) {
+        error_ = EISDIR;
+        return false;
     }
-    save_ = std::make_unique<QSaveFile>(file_name);
-    return save_->open(mode);
+    errno = 0;
+    if (target.exists() && !target.isFile()) {
+        direct_ = std::make_unique<QFile>(file_name);
+        if (direct_->open(mode))
+            return true;
+    } else {
+        save_ = std::make_unique<QSaveFile>(file_name);
+        if (save_->open(mode))
+            return true;
+    }
+    error_ = last_error();
+    return false;
 }
 
 QIODevice* OutputFile::device() const
@@ -23,19 +45,39 @@ QIODevice* OutputFile::device() const
     return save_ ? static_cast<QIODevice*>(save_.get()) : direct_.get();
 }
 
-OutputFile::Outcome OutputFile::commit(OutputStream& out, const std::set<FileId>& inputs)
+OutputFile::Outcome OutputFile::finish(OutputStream& out, const std::set<FileId>& inputs)
 {
-    if (!out.flush())
+    if (!out.flush()) {
+        error_ = out.error();
         return Outcome::write_failed;
+    }
     if (direct_) {
+        errno = 0;
         direct_->close();
-        return direct_->error() == QFileDevice::NoError ? Outcome::written : Outcome::write_failed;
+        if (direct_->error() == QFileDevice::NoError)
+            return Outcome::written;
+        error_ = last_error();
+        return Outcome::write_failed;
     }
     const std::optional<FileId> target =
         identify_disk_file(QFile::encodeName(save_->fileName()).toStdString());
     if (target && inputs.count(*target))
         return Outcome::is_input;
-    if (!save_->flush() || save_->error() != QFileDevice::NoError)
+    errno = 0;
+    if (!save_->flush() || save_->error() != QFileDevice::NoError || ::fdatasync(save_->handle()) != 0) {
+        error_ = last_error();
         return Outcome::write_failed;
-    return save_->commit() ? Outcome::written : Outcome::write_failed;
+    }
+    return Outcome::written;
+}
+
+bool OutputFile::commit()
+{
+    if (!save_)
+        return true;
+    errno = 0;
+    if (save_->commit())
+        return true;
+    error_ = last_error();
+    return false;
 }

@@ -21,11 +21,19 @@ public:
 
     QIODevice* device() const;
 
-    // Flushes `out` and replaces the target, unless the target is one of `inputs`.
-    // An output that is not committed is discarded when this object goes.
-    Outcome commit(OutputStream& out, const std::set<FileId>& inputs);
+    // Flushes `out` and makes sure every byte is on disk, and that the target is
+    // none of `inputs`. The target is not touched yet.
+    Outcome finish(OutputStream& out, const std::set<FileId>& inputs);
+
+    // Renames the finished temporary file over the target. An output that is
+    // not committed is discarded when this object goes.
+    bool commit();
+
+    // Why the last open, write or commit failed: an errno value.
+    int error() const { return error_; }
 
 private:
     std::unique_ptr<QSaveFile> save_;
     std::unique_ptr<QFile> direct_;
+    int error_ = 0;
 };

@@ -1,5 +1,8 @@
 #include "prjmigr/output_names.h"
 
+#include <QFileInfo>
+
+#include "legacy/legacy_files.h"
 #include "legacy/paths.h"
 
 OutputNames derive_output_names(const std::string& project_input,
@@ -15,4 +18,29 @@ OutputNames derive_output_names(const std::string& project_input,
     }
     names.objects_reference = base_name(names.project_file, false) + ".inf";
     return names;
+}
+
+namespace {
+
+// The file that replacing `name` replaces: through its symbolic links, as the
+// save file follows them, also to a file that does not exist yet.
+QString destination(const std::string& name)
+{
+    QFileInfo file(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())));
+    for (int links = 0; links < 128 && file.isSymLink(); ++links)
+        file.setFile(file.symLinkTarget());
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    return folder.isEmpty() ? file.absoluteFilePath() : folder + u'/' + file.fileName();
+}
+
+}  // namespace
+
+bool outputs_share_a_file(const OutputNames& names)
+{
+    if (names.project_file == names.objects_file)
+        return true;
+    const std::optional<FileId> project = identify_disk_file(names.project_file);
+    if (project && project == identify_disk_file(names.objects_file))
+        return true;  // hard links too
+    return destination(names.project_file) == destination(names.objects_file);
 }

@@ -14,3 +14,8 @@ struct OutputNames {
 // go to the current directory, named after the project file.
 OutputNames derive_output_names(const std::string& project_input,
                                 const std::optional<std::string>& output_name);
+
+// The two outputs would be one file: the same name (-o y.inf), names of the same
+// existing file, or a symbolic link leading to the other name. The objects file
+// would replace the project file.
+bool outputs_share_a_file(const OutputNames& names);

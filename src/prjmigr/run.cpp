@@ -12,14 +12,30 @@
 
 namespace {
 
-// Replaces the target with what `out` holds; reports and gives false when it cannot.
+// An output failure: the error, and under --warnings the system's reason.
+void report_output_failure(const QString& error, const std::string& name, int reason)
+{
+    print_error(error);
+    print_diagnostic(output_failure_note(name, reason));
+}
+
+bool open_output(OutputFile& file, const std::string& name)
+{
+    if (file.open(name))
+        return true;
+    report_output_failure(unable_to_open_message(name), name, file.error());
+    return false;
+}
+
+// Completes the document in its temporary file; reports and gives false when it
+// cannot, or when the target is an input.
 bool finish_output(OutputFile& file, OutputStream& out, const std::string& name)
 {
-    switch (file.commit(out, g_input_files)) {
+    switch (file.finish(out, g_input_files)) {
     case OutputFile::Outcome::written:
         return true;
     case OutputFile::Outcome::write_failed:
-        print_error(unable_to_write_message(name));
+        report_output_failure(unable_to_write_message(name), name, file.error());
         return false;
     case OutputFile::Outcome::is_input:
         print_error(output_is_input_message(name));
@@ -28,18 +44,23 @@ bool finish_output(OutputFile& file, OutputStream& out, const std::string& name)
     return false;
 }
 
-bool write_project_file(const CommandLine& command_line, const OutputNames& names)
+bool commit_output(OutputFile& file, const std::string& name)
 {
-    OutputFile file;
-    if (!file.open(names.project_file)) {
-        print_error(unable_to_open_message(names.project_file));
+    if (file.commit())
+        return true;
+    report_output_failure(unable_to_write_message(name), name, file.error());
+    return false;
+}
+
+bool write_project_file(const CommandLine& command_line, const OutputNames& names, OutputFile& file)
+{
+    if (!open_output(file, names.project_file))
         return false;
-    }
     OutputStream out(file.device());
     const auto failed = [&] {
         if (!out.failed())
             return false;
-        print_error(unable_to_write_message(names.project_file));
+        report_output_failure(unable_to_write_message(names.project_file), names.project_file, out.error());
         return true;
     };
 
@@ -66,13 +87,10 @@ bool write_project_file(const CommandLine& command_line, const OutputNames& name
     return finish_output(file, out, names.project_file);
 }
 
-bool write_objects(const OutputNames& names)
+bool write_objects(const OutputNames& names, OutputFile& file)
 {
-    OutputFile file;
-    if (!file.open(names.objects_file)) {
-        print_error(unable_to_open_message(names.objects_file));
+    if (!open_output(file, names.objects_file))
         return false;
-    }
     OutputStream out(file.device());
     write_objects_file(out, g_script_files, g_source_files);
     return finish_output(file, out, names.objects_file);
@@ -110,7 +128,16 @@ int run_conversion(const CommandLine& command_line)
 {
     const OutputNames names =
         derive_output_names(command_line.project_files.front(), command_line.output_name);
-    if (!write_project_file(command_line, names) || !write_objects(names))
+    if (outputs_share_a_file(names)) {
+        print_error(output_written_twice_message(names.project_file));
+        return k_exit_failure;
+    }
+    // Both documents are complete, on disk and checked before either target is
+    // replaced, so that a failed run leaves both as they were.
+    OutputFile project_file;
+    OutputFile objects_file;
+    if (!write_project_file(command_line, names, project_file) || !write_objects(names, objects_file)
+        || !commit_output(project_file, names.project_file) || !commit_output(objects_file, names.objects_file))
         return k_exit_failure;
     print_verbose(done_message());
     return k_exit_success;

@@ -37,6 +37,8 @@ public:
     // Hands the buffered bytes to the device; false once any write has failed.
     bool flush();
     bool failed() const { return failed_; }
+    // The errno of the failed write; 0 while none failed.
+    int error() const { return error_; }
 
     // What is buffered; for a stream without a device, everything written.
     const std::string& buffered() const { return buffer_; }
@@ -52,4 +54,5 @@ private:
     QIODevice* device_;
     std::string buffer_;
     bool failed_ = false;
+    int error_ = 0;
 };
