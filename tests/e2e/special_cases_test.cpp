@@ -119,6 +119,14 @@ Files random_values()
 const std::string k_peak_memory =
     "ASAN_OPTIONS=\"$ASAN_OPTIONS:quarantine_size_mb=4\" /usr/bin/time -f %M -o rss ";
 
+// The peak of a run that holds a legacy file of 256 MiB, in KiB; AddressSanitizer
+// adds its shadow memory, an eighth of what the tool holds.
+#ifdef __SANITIZE_ADDRESS__
+const std::string k_peak_of_largest_file = std::to_string(300 * 1024 * 9 / 8);
+#else
+const std::string k_peak_of_largest_file = std::to_string(300 * 1024);
+#endif
+
 const std::string k_full_disk = "trap '' XFSZ; ulimit -f ";  // 512-byte blocks; writes fail with EFBIG
 
 TEST(Special, Limits)
@@ -150,7 +158,7 @@ TEST(Special, Limits)
          reference(":", "\"$PRJMIGR\" a.prj") + " && ln -s /dev/zero z.ses",
          k_peak_memory + "\"$PRJMIGR\" --warnings a.prj z.ses", 0,
          "z.ses: warning: cannot be read (File too large), so it is left out\n", {"a.rtp", "a.inf", "rss"},
-         "test \"$(cat rss)\" -lt 307200 && same a ref"},
+         "test \"$(cat rss)\" -lt " + k_peak_of_largest_file + " && same a ref"},
         {"session file of 300 MiB", {{"a.prj", k_project}, {"c.cmp", k_campaign_header + "FI big.ses\n"}},
          reference(":", "\"$PRJMIGR\" a.prj c.cmp") + " && truncate -s 300M big.ses",
          "exec \"$PRJMIGR\" --warnings a.prj c.cmp", 0,
