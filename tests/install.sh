@@ -1,19 +1,21 @@
 #!/bin/sh
 # install.sh CMAKE BUILD_DIR SOURCE_DIR VERSION: cmake --install into a fresh prefix,
-# the installed tool run with KELMARDIR set to it, and the manual page linted.
+# the installed command run without KELMARDIR, and the manual page linted.
 set -eu
 cmake=$1 build=$2 source=$3 version=$4 page=$3/doc/prjmigr.1
 tmp=$(mktemp -d) && trap 'rm -rf "$tmp"' EXIT && cd "$tmp"
 fail() { echo "install.sh: $*" >&2; exit 1; }
-unset LANGUAGE LANG LC_MESSAGES DESTDIR
-export KELMARDIR="$tmp/prefix" NEVRAHOME=/opt/nevra LC_ALL=C.UTF-8
+unset LANGUAGE LANG LC_MESSAGES DESTDIR KELMARDIR
+export NEVRAHOME=/opt/nevra LC_ALL=C.UTF-8
 "$cmake" --install "$build" --prefix prefix >/dev/null
 layout=$(cd prefix && find . | LC_ALL=C sort | xargs)
-[ "$layout" = ". ./bin ./bin/prjmigr ./lib ./lib/locale ./lib/locale/duvaident_fr.qm ./lib/locale/prjmigr_fr.qm ./share ./share/man ./share/man/man1 ./share/man/man1/prjmigr.1" ] || fail "installed: $layout"
-[ -x prefix/bin/prjmigr ] && cmp "$page" prefix/share/man/man1/prjmigr.1 || fail "tool or manual page"
-for qm in prjmigr_fr.qm duvaident_fr.qm; do cmp "$build/lib/locale/$qm" "prefix/lib/locale/$qm"; done
-# The usage line names the tool as it was called.
-ln -s prefix/bin/prjmigr conv && code=0 && ./conv 2>err || code=$?; [ $code = 255 ] || fail "exit code $code"
+[ "$layout" = ". ./bin ./bin/prjmigr ./libexec ./libexec/prjmigr ./libexec/prjmigr/prjmigr ./share ./share/doc ./share/doc/prjmigr ./share/doc/prjmigr/changelog.gz ./share/doc/prjmigr/copyright ./share/man ./share/man/man1 ./share/man/man1/prjmigr.1.gz ./share/prjmigr ./share/prjmigr/lib ./share/prjmigr/lib/locale ./share/prjmigr/lib/locale/duvaident_fr.qm ./share/prjmigr/lib/locale/prjmigr_fr.qm" ] || fail "installed: $layout"
+[ -x prefix/bin/prjmigr ] && gzip -dc prefix/share/man/man1/prjmigr.1.gz | cmp "$page" - || fail "tool or manual page"
+for qm in prjmigr_fr.qm duvaident_fr.qm; do cmp "$build/lib/locale/$qm" "prefix/share/prjmigr/lib/locale/$qm"; done
+# The usage line names the command as it was called; a KELMARDIR given is kept.
+ln -s prefix/bin/prjmigr conv && code=0 && KELMARDIR=/nowhere ./conv 2>err || code=$?; [ $code = 1 ] || fail "exit code $code"
+printf "(E) Fatal Error: directory doesn't exist '/nowhere/lib/locale'\n" | cmp - err
+code=0 && ./conv 2>err || code=$?; [ $code = 255 ] || fail "exit code $code"
 printf '(E) Usage: ./conv [-o <projectfile>] ( <prj_filename> | <cmp_filename> | <ses_filename> ) * \n' | cmp - err
 # The demo, converted by the installed tool, in English then in French.
 cp -R "$source/examples/demo" demo && cd demo && find . >../before
@@ -21,7 +23,7 @@ cp -R "$source/examples/demo" demo && cd demo && find . >../before
 (cat ../before && echo ./demo.rtp && echo ./demo.inf) | LC_ALL=C sort >../expected
 find . | LC_ALL=C sort | cmp - ../expected
 for file in demo.rtp demo.inf; do cmp "$source/tests/golden/demo/expected/$file" $file; done
-LC_ALL=fr_FR.UTF-8 ../prefix/bin/prjmigr -v -o again.rtp demo.prj >../out 2>&1
+KELMARDIR= LC_ALL=fr_FR.UTF-8 ../prefix/bin/prjmigr -v -o again.rtp demo.prj >../out 2>&1
 printf 'prjmigr Convertisseur du gestionnaire de tests %s\nCopyright (C) 2026 Les auteurs de prjmigr\nAnalyse de demo.prj\nTerminé.\n' "$version" | cmp - ../out
 # The manual page: clean for every linter installed (one at least), every section and option.
 linters=0
