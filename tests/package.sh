@@ -16,7 +16,7 @@ $apt -o DPkg::Options::=--path-include=/usr/share/man/man1/prjmigr.1.gz install 
 cp -R "$3/examples/demo" "$tmp/demo" && cd "$tmp/demo"
 env -i PATH=/usr/bin:/bin NEVRAHOME=/opt/nevra prjmigr demo.prj all.cmp smoke.ses || fail "the installed command failed"
 for file in demo.rtp demo.inf; do cmp "$3/tests/golden/demo/expected/$file" $file; done
-[ "$(man -w prjmigr)" = /usr/share/man/man1/prjmigr.1.gz ] || fail "man -w prjmigr"
+[ "$(env -i PATH=/usr/bin:/bin man -w prjmigr)" = /usr/share/man/man1/prjmigr.1.gz ] || fail "man -w prjmigr"
 dpkg -L prjmigr >"$tmp/owned" && $apt remove prjmigr >"$tmp/log" 2>&1 || fail "$(cat "$tmp/log")"
 ! grep -i -e warning -e 'not removed' "$tmp/log" || fail "apt-get remove complained"
 while read -r path; do
