@@ -1,7 +1,6 @@
 #!/bin/sh
-# package.sh CPACK BUILD_DIR SOURCE_DIR: the Debian package built, checked by lintian,
-# installed with apt-get, run on the demo from a clean environment, its manual page
-# found, and removed without a trace. Needs root; one run at a time on a machine.
+# package.sh CPACK BUILD_DIR SOURCE_DIR, as root, one run at a time: the Debian package built, lintian-clean,
+# installed (its manual page even where an image excludes them), run from env -i, removed leaving nothing.
 set -eu
 [ "$(id -u)" = 0 ] || { echo "package.sh: skipped, installing a package needs root"; exit 77; }
 exec 9>/tmp/prjmigr-package-test.lock && flock 9
@@ -11,7 +10,6 @@ tmp=$(mktemp -d) && chmod 755 "$tmp" && trap '$apt remove prjmigr >/dev/null 2>&
 fail() { echo "package.sh: $*" >&2; exit 1; }
 "$1" --config "$2/CPackConfig.cmake" -G DEB -B "$tmp" >"$tmp/log" 2>&1 || fail "$(cat "$tmp/log")"
 deb=$(echo "$tmp"/prjmigr_*.deb) && lintian --fail-on error "$deb" >"$tmp/log" 2>&1 || fail "$(cat "$tmp/log")"
-# Minimal images may exclude manual pages from every package; this one is wanted.
 $apt -o DPkg::Options::=--path-include=/usr/share/man/man1/prjmigr.1.gz install "$deb" >"$tmp/log" 2>&1 || fail "$(cat "$tmp/log")"
 cp -R "$3/examples/demo" "$tmp/demo" && cd "$tmp/demo"
 env -i PATH=/usr/bin:/bin NEVRAHOME=/opt/nevra prjmigr demo.prj all.cmp smoke.ses || fail "the installed command failed"
