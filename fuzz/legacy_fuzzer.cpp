@@ -4,6 +4,7 @@
 // forbids) and use no entity but the predefined ones. With diagnostics chosen,
 // the run is made again with them on: documents, standard output and error
 // lines must stay the same, each diagnostic one line in the compilers' form.
+// Some inputs are read as written on Windows, some through path maps.
 //
 // Parts of the input, separated by lines "====": a control part (its first
 // byte picks NEVRAHOME and run options, the rest is a root for a DOCTYPE of its
@@ -16,6 +17,7 @@
 #include <libxml/parser.h>
 #include <map>
 #include <optional>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -104,17 +106,27 @@ public:
             text.bytes = std::string(parts_[*part]);
             return text;
         };
-        // A folder lists the last components of the names met in it.
+        // A folder lists the next component of every name met under it.
         const auto list = [this](const std::string& directory) {
-            std::vector<std::string> names;
+            const std::string prefix = directory == "." ? ""
+                                       : !directory.empty() && directory.back() == '/' ? directory
+                                                                                        : directory + "/";
+            std::set<std::string> names;
             for (const auto& [name, part] : names_) {
-                const size_t slash = name.rfind('/');
-                if ((slash == std::string::npos ? "." : name.substr(0, slash)) == directory)
-                    names.push_back(name.substr(slash + 1));
+                if (name.compare(0, prefix.size(), prefix) == 0)
+                    names.insert(name.substr(prefix.size(), name.find('/', prefix.size()) - prefix.size()));
             }
-            return std::optional(names);
+            return std::optional(std::vector<std::string>(names.begin(), names.end()));
         };
-        return {read, list};
+        // Every folder can be listed, so this serves only for completeness.
+        const auto exists = [this](const std::string& path) {
+            for (const auto& [name, part] : names_) {
+                if (name.compare(0, path.size(), path) == 0 && (name.size() == path.size() || name[path.size()] == '/'))
+                    return true;
+            }
+            return false;
+        };
+        return {read, list, exists, {}};
     }
 
 private:
@@ -179,20 +191,22 @@ struct RunResult {
 
 // Reads in the run's order (project, campaigns, sessions), then writes: the
 // writers only read the model, so this gives the documents of the run's interleaving.
-RunResult run(FuzzFiles& fuzz_files, const std::vector<std::string>& campaign_paths,
+// The folders listed by the first run stay listed for the second, as they
+// would on a disk that does not change: `files` serves both.
+RunResult run(const LegacyFiles& files, const ReaderOptions& options, const std::vector<std::string>& campaign_paths,
               const std::vector<std::string>& session_paths)
 {
     RunResult result;
     reset_legacy_model();
     capture_console(&result.out, &result.err);
-    const LegacyFiles files = fuzz_files.files();
-    g_project = read_legacy_file(k_project_path, files);
+    ReadingOutcome outcome;
+    g_project = read_legacy_file(k_project_path, options, files, outcome);
     const LegacyRecord* project = g_project ? &g_project->root() : nullptr;
     std::vector<std::pair<std::string, LegacyTree>> campaigns;
     std::vector<std::pair<std::string, LegacyTree>> sessions;
     for (const auto* paths : {&campaign_paths, &session_paths}) {
         for (const std::string& path : *paths) {
-            if (std::optional<LegacyTree> tree = read_legacy_file(path, files))
+            if (std::optional<LegacyTree> tree = read_legacy_file(path, options, files, outcome))
                 (paths == &campaign_paths ? campaigns : sessions).emplace_back(path, std::move(*tree));
         }
     }
@@ -276,7 +290,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     check_document(doctype.buffered());
 
     // Bit 3: the campaign is named twice on the command line; bit 4: a session
-    // of the command line is missing; bit 5: a second run with diagnostics.
+    // of the command line is missing; bit 5: a second run with diagnostics;
+    // bit 6: paths written on Windows; bit 7: path maps.
     fuzz_files.bind(k_project_path);
     fuzz_files.bind(k_campaign_path);
     const std::vector<std::string> campaign_paths((options & 0x08) ? 2 : 1, k_campaign_path);
@@ -288,8 +303,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (options & 0x10)
         session_paths.push_back("legacy/missing.ses");
 
-    g_diagnostics = 0;
-    const RunResult plain = run(fuzz_files, campaign_paths, session_paths);
+    ReaderOptions reader_options;
+    reader_options.windows_paths = (options & 0x40) != 0;
+    if (options & 0x80)
+        reader_options.maps = {{"C:\\Work", "legacy"}, {"/abs/", "legacy/sub"}, {"/abs/x", ""}};
+    const LegacyFiles files = fuzz_files.files();
+    const RunResult plain = run(files, reader_options, campaign_paths, session_paths);
     if (plain.documents) {
         check_document(plain.documents->first);
         check_document(plain.documents->second);
@@ -301,8 +320,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         return 0;
 
     fuzz_files.freeze();
-    g_diagnostics = 1;
-    const RunResult reported = run(fuzz_files, campaign_paths, session_paths);
+    reader_options.diagnostics = true;
+    g_diagnostics = 1;  // the console's gate
+    const RunResult reported = run(files, reader_options, campaign_paths, session_paths);
     g_diagnostics = 0;
     if (reported.documents != plain.documents || reported.out != plain.out
         || checked_error_lines(reported.err) != plain.err)

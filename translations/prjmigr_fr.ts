@@ -16,6 +16,11 @@
   -v                print the version, then every legacy file as it is read
   --warnings        also report what the conversion leaves out, on the error stream
   --check           report what the conversion would leave out, and write nothing
+  --windows-paths   read the paths in the legacy files as written on Windows:
+                    backslashes, drive letters, names in any letter case
+  --map-path FROM=TO
+                    read absolute paths in the legacy files that begin with
+                    FROM as beginning with TO; may be given several times
   --help            print this help and end
   --version         print the version and end
 Environment:
@@ -28,6 +33,11 @@ Environment:
   -v                   affiche la version, puis chaque fichier hérité au moment de sa lecture
   --warnings           signale aussi ce que la conversion laisse de côté, sur la sortie d&apos;erreur
   --check              signale ce que la conversion laisserait de côté, sans rien écrire
+  --windows-paths      lit les chemins des fichiers hérités comme écrits sous Windows :
+                       barres obliques inverses, lettres de lecteur, noms en toute casse
+  --map-path DE=VERS
+                       lit les chemins absolus des fichiers hérités qui commencent par
+                       DE comme commençant par VERS ; peut être répété
   --help               affiche cette aide et termine
   --version            affiche la version et termine
 Environnement :
@@ -118,6 +128,13 @@ Environnement :
         <translation>Le fichier de sortie %1 serait écrit deux fois : le fichier projet et le fichier des objets ne peuvent pas porter le même nom
 </translation>
     </message>
+    <message>
+        <source>--map-path needs a value FROM=TO, not &quot;%1&quot;
+</source>
+        <comment>%1 is the value given after --map-path, empty when there is none; FROM=TO is the form --help shows</comment>
+        <translation>--map-path attend une valeur DE=VERS, et non « %1 »
+</translation>
+    </message>
 </context>
 <context>
     <name>Warning</name>
@@ -175,6 +192,13 @@ Environnement :
 </source>
         <comment>%1 is a campaign file, %2 a line number, %3 an existing file</comment>
         <translation>%1:%2: note : vouliez-vous dire %3 ?
+</translation>
+    </message>
+    <message>
+        <source>prjmigr: note: --windows-paths reads names written with backslashes or in another letter case, as the notes above suggest
+</source>
+        <comment>--windows-paths is an option of the tool; keep it as it is</comment>
+        <translation>prjmigr: note : --windows-paths lit les noms écrits avec des barres obliques inverses ou dans une autre casse, comme le suggèrent les notes ci-dessus
 </translation>
     </message>
     <message>

@@ -1,11 +1,14 @@
 #include "legacy/legacy_files.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
+
+#include "legacy/path_list.h"
 
 namespace {
 
@@ -93,7 +96,41 @@ std::optional<std::vector<std::string>> list_disk_directory(const std::string& d
     return names;
 }
 
+bool disk_entry_exists(const std::string& path)
+{
+    struct stat info {};
+    return !names_no_file(path) && ::lstat(path.c_str(), &info) == 0;
+}
+
 }  // namespace
+
+FolderNames::FolderNames(std::vector<std::string> names) : sorted_(std::move(names))
+{
+    std::sort(sorted_.begin(), sorted_.end());
+    for (size_t i = 0; i < sorted_.size(); ++i)
+        first_by_folded_.try_emplace(folded_copy(sorted_[i]), i);
+}
+
+bool FolderNames::holds(std::string_view name) const
+{
+    return std::binary_search(sorted_.begin(), sorted_.end(), name);
+}
+
+const std::string* FolderNames::first_nocase(std::string_view name) const
+{
+    const auto found = first_by_folded_.find(folded_copy(name));
+    return found == first_by_folded_.end() ? nullptr : &sorted_[found->second];
+}
+
+const FolderNames* LegacyFiles::names_in(const std::string& directory) const
+{
+    auto [entry, fresh] = listed.try_emplace(directory);
+    if (fresh) {
+        if (std::optional<std::vector<std::string>> names = list(directory))
+            entry->second.emplace(std::move(*names));
+    }
+    return entry->second ? &*entry->second : nullptr;
+}
 
 std::optional<FileId> identify_disk_file(const std::string& path)
 {
@@ -108,5 +145,5 @@ std::optional<FileId> identify_disk_file(const std::string& path)
 LegacyFiles disk_legacy_files(size_t limit)
 {
     const auto read = [limit](const std::string& path, bool content) { return read_disk_file(path, content, limit); };
-    return {read, list_disk_directory};
+    return {read, list_disk_directory, disk_entry_exists, {}};
 }

@@ -5,6 +5,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "legacy/records.h"
@@ -17,12 +19,37 @@ struct LegacyText {
     std::string bytes;     // its whole content, when asked for
 };
 
+// The names of a folder, in byte order, and where to find them without regard
+// to ASCII letter case.
+class FolderNames {
+public:
+    explicit FolderNames(std::vector<std::string> names);
+    bool holds(std::string_view name) const;
+    // The first name, in byte order, equal to `name` without regard to ASCII
+    // letter case; null when there is none.
+    const std::string* first_nocase(std::string_view name) const;
+
+private:
+    std::vector<std::string> sorted_;
+    std::unordered_map<std::string, size_t> first_by_folded_;
+};
+
 struct LegacyFiles {
     // Opens `path` and, with `content`, reads its bytes. A directory cannot be
     // read (EISDIR); a name holding a NUL byte names no file (ENOENT).
     std::function<LegacyText(const std::string& path, bool content)> read;
     // The names in a directory ("." for the working directory); none when it cannot be listed.
     std::function<std::optional<std::vector<std::string>>(const std::string& directory)> list;
+    // Whether `path` names an entry, a symbolic link itself included.
+    std::function<bool(const std::string& path)> exists;
+
+    // The names in `directory`, listed once for the run, so that a folder named
+    // thousands of times in another letter case is read once; null when it
+    // cannot be listed.
+    const FolderNames* names_in(const std::string& directory) const;
+
+    // Every folder asked for so far, by its name as asked.
+    mutable std::unordered_map<std::string, std::optional<FolderNames>> listed;
 };
 
 // Legacy files are small text files: one that gives more than this is not one

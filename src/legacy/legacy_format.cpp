@@ -6,6 +6,7 @@
 #include <map>
 
 #include "legacy/path_list.h"
+#include "legacy/path_value.h"
 #include "legacy/paths.h"
 #include "messages/diagnostic_messages.h"
 
@@ -75,8 +76,16 @@ constexpr size_t k_after_every_line = std::numeric_limits<size_t>::max();
 
 // One file being parsed.
 struct Parse {
+    Parse(std::string_view path, const ReaderOptions& options, const LegacyFiles& files,
+          std::vector<Diagnostic>* diagnostics)
+        : path(path), options(options), files(files), diagnostics(diagnostics)
+    {
+    }
+
     std::string_view path;
-    std::vector<Diagnostic>* diagnostics = nullptr;  // null when nothing is reported
+    const ReaderOptions& options;
+    const LegacyFiles& files;
+    std::vector<Diagnostic>* diagnostics;  // null when nothing is reported
     FileContent content;
     size_t line = 0;
     size_t near_header_line = 0;
@@ -155,7 +164,7 @@ std::string checked_yes_no(Parse& parse, std::string_view key, std::string_view 
 // Every FS and FP value is offered to its run-wide list; the last one of each stays.
 void store_path(Parse& parse, bool script, std::string_view value)
 {
-    std::string resolved = resolve_path(parse.path, value);
+    std::string resolved = resolve_path(parse.path, value, parse.options, parse.files);
     add_unique_nocase(script ? g_script_files : g_source_files, resolved);
     (script ? parse.content.script_file : parse.content.source_file) = std::move(resolved);
 }
@@ -207,7 +216,7 @@ void parse_project_line(Parse& parse, std::string_view line)
         return;
     }
     if (key == "IN ") {
-        g_include_dirs.emplace_back(value);
+        g_include_dirs.push_back(read_include_dir(value, parse.options));
         return;
     }
     size_t i = 0;
@@ -273,19 +282,10 @@ std::string_view prepare_line(std::string_view line)
     return line;
 }
 
-std::string resolve_path(std::string_view file_path, std::string_view value)
+FileContent parse_legacy_text(std::string_view bytes, std::string_view path, const ReaderOptions& options,
+                              const LegacyFiles& files, std::vector<Diagnostic>* diagnostics)
 {
-    if (!is_relative(value))
-        return std::string(value);
-    return dir_name(file_path) + std::string(value);
-}
-
-FileContent parse_legacy_text(std::string_view bytes, std::string_view path,
-                              std::vector<Diagnostic>* diagnostics)
-{
-    Parse parse;
-    parse.path = path;
-    parse.diagnostics = diagnostics;
+    Parse parse(path, options, files, diagnostics);
     // Editors on Windows put a byte-order mark before the first line; it is no part of it.
     if (bytes.substr(0, k_byte_order_mark.size()) == k_byte_order_mark)
         bytes.remove_prefix(k_byte_order_mark.size());

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 
-namespace {
-
 char fold_ascii(char c)
 {
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -15,8 +13,6 @@ std::string folded_copy(std::string_view text)
     std::transform(folded.begin(), folded.end(), folded.begin(), fold_ascii);
     return folded;
 }
-
-}  // namespace
 
 bool equal_nocase(std::string_view a, std::string_view b)
 {

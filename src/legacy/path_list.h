@@ -14,6 +14,12 @@ struct PathList {
     std::unordered_set<std::string> folded;
 };
 
+// An ASCII capital made its small letter; any other byte as it is.
+char fold_ascii(char c);
+
+// `text` with its ASCII capitals made small letters.
+std::string folded_copy(std::string_view text);
+
 // Equal length and equal bytes, an ASCII capital equal to its small letter.
 bool equal_nocase(std::string_view a, std::string_view b);
 

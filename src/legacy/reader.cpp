@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "legacy/legacy_format.h"
+#include "legacy/path_value.h"
 #include "legacy/session_check.h"
 #include "legacy/suggestion.h"
 #include "messages/console.h"
@@ -74,7 +75,10 @@ struct Frame {
 // are opened.
 class TreeReader {
 public:
-    TreeReader(const LegacyFiles& files, LegacyTree& tree) : files_(files), tree_(tree) {}
+    TreeReader(const ReaderOptions& options, const LegacyFiles& files, ReadingOutcome& outcome, LegacyTree& tree)
+        : options_(options), files_(files), outcome_(outcome), tree_(tree)
+    {
+    }
 
     bool read(const std::string& path)
     {
@@ -114,7 +118,7 @@ private:
     void follow(Frame& frame, const MemberLine& line)
     {
         LegacyRecord& campaign = *frame.record;
-        ExpansionKey key{resolve_path(campaign.path, line.value), frame.chain};
+        ExpansionKey key{resolve_path(campaign.path, line.value, options_, files_), frame.chain};
         const auto shared = expansions_.find(key);
         if (shared != expansions_.end()) {
             replay(*shared->second);
@@ -156,8 +160,8 @@ private:
         LegacyRecord& record = tree_.records.emplace_back();
         record.path = std::move(path);
         Opened opened{record, text.id, g_input_files.insert(text.id).second, FileKind::none, {}, 0, {}};
-        FileContent content = parse_legacy_text(text.bytes, record.path,
-                                                opened.first && g_diagnostics ? &opened.diagnostics : nullptr);
+        FileContent content = parse_legacy_text(text.bytes, record.path, options_, files_,
+                                                opened.first && options_.diagnostics ? &opened.diagnostics : nullptr);
         record.source_file = std::move(content.source_file);
         record.script_file = std::move(content.script_file);
         record.settings = std::move(content.settings);
@@ -189,7 +193,7 @@ private:
     // A file that names no members: its diagnostics, all at once.
     void finish_file(const Opened& opened)
     {
-        if (!opened.first || !g_diagnostics)
+        if (!opened.first || !options_.diagnostics)
             return;
         for (const Diagnostic& diagnostic : opened.diagnostics)
             print_diagnostic(diagnostic.text);
@@ -248,7 +252,7 @@ private:
 
     void report_unreadable_argument(const std::string& path, int error) const
     {
-        if (!g_diagnostics)
+        if (!options_.diagnostics)
             return;
         print_diagnostic(unreadable_argument_warning(path, error));
         if (const std::optional<std::string> meant = suggestion(path, error))
@@ -256,13 +260,18 @@ private:
     }
 
     void report_unreadable_member(const std::string& campaign, size_t line, const std::string& member,
-                                  int error) const
+                                  int error)
     {
-        if (!g_diagnostics)
+        if (!options_.diagnostics)
             return;
         print_diagnostic(unreadable_member_warning(campaign, line, member, error));
-        if (const std::optional<std::string> meant = suggestion(member, error))
+        // Read as written on Windows, the member's name was already looked up.
+        if (options_.windows_paths)
+            return;
+        if (const std::optional<std::string> meant = suggestion(member, error)) {
             print_diagnostic(member_suggestion_note(campaign, line, *meant));
+            outcome_.member_suggested = true;
+        }
     }
 
     // Only a name that leads nowhere gets a suggestion, not a file that is there.
@@ -273,7 +282,9 @@ private:
         return suggest_file(path, files_);
     }
 
+    const ReaderOptions& options_;
     const LegacyFiles& files_;
+    ReadingOutcome& outcome_;
     LegacyTree& tree_;
     std::deque<Frame> frames_;
     std::set<FileId> on_chain_;
@@ -286,10 +297,11 @@ private:
 
 }  // namespace
 
-std::optional<LegacyTree> read_legacy_file(const std::string& path, const LegacyFiles& files)
+std::optional<LegacyTree> read_legacy_file(const std::string& path, const ReaderOptions& options,
+                                           const LegacyFiles& files, ReadingOutcome& outcome)
 {
     LegacyTree tree;
-    if (!TreeReader(files, tree).read(path))
+    if (!TreeReader(options, files, outcome, tree).read(path))
         return std::nullopt;
     return tree;
 }

@@ -1,5 +1,5 @@
-// The file a user probably meant by a path that names none: legacy trees written
-// on other systems use backslashes and spell names in another letter case.
+// The letter case names really have on disk: legacy trees written on other
+// systems use backslashes and spell names in another letter case.
 #pragma once
 
 #include <optional>
@@ -8,8 +8,20 @@
 
 #include "legacy/legacy_files.h"
 
-// Walks `path` one component at a time, backslashes taken as slashes: a name the
-// directory holds is taken as it is, else the first name, in byte order, equal
-// to it without regard to ASCII letter case; none when a component has no such
-// name or the result is not a readable regular file.
+// A path with the letter case its folders give its names.
+struct CaseMatch {
+    std::string path;
+    bool whole = true;  // every component was found; otherwise the rest is as written
+};
+
+// Walks `path` (slashes only) from "/" or the working directory, one component
+// at a time: an empty component, "." and ".." are kept; a name its folder holds
+// is kept; else it becomes the first name of that folder, in byte order, equal
+// to it without regard to ASCII letter case. Where there is none, or the folder
+// cannot be listed, the walk stops and the rest stays as written.
+CaseMatch match_letter_case(std::string_view path, const LegacyFiles& files);
+
+// The file a user probably meant by `path`, backslashes taken as slashes and
+// empty components dropped: the walk above when it finds every component and
+// ends at a readable regular file; none otherwise.
 std::optional<std::string> suggest_file(std::string_view path, const LegacyFiles& files);

@@ -8,8 +8,8 @@
 // Verbose mode: 0 at start, 1 once "-v" was read. Gates everything on standard output.
 extern int g_verbose;
 
-// Diagnostics mode: 0 at start, 1 with "--warnings" or "--check". Gates the
-// diagnostics of what the conversion leaves out.
+// Diagnostics mode: 0 at start, 1 with "--warnings" or "--check", set by the
+// driver. Gates every diagnostic line; the reader is told in its options.
 extern int g_diagnostics;
 
 // Writes "(E) " and the message to the error stream, in the local 8-bit encoding.

@@ -74,6 +74,13 @@ QString member_suggestion_note(std::string_view campaign, size_t line, std::stri
         .arg(from_local(campaign), number(line), from_local(suggestion));
 }
 
+QString windows_paths_note()
+{
+    return QCoreApplication::translate("Warning", "prjmigr: note: --windows-paths reads names written with backslashes or in another "
+              "letter case, as the notes above suggest\n",
+              "--windows-paths is an option of the tool; keep it as it is");
+}
+
 QString no_header_warning(std::string_view path)
 {
     return QCoreApplication::translate("Warning", "%1: warning: no header line, so nothing in it is read\n", "%1 is a file name")

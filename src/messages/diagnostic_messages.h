@@ -21,6 +21,8 @@ QString unreadable_member_warning(std::string_view campaign, size_t line, std::s
                                   int error);
 QString argument_suggestion_note(std::string_view path, std::string_view suggestion);
 QString member_suggestion_note(std::string_view campaign, size_t line, std::string_view suggestion);
+// After the reading, when an FI line got a note above.
+QString windows_paths_note();
 
 // A file without a header line, and a line that nearly is one.
 QString no_header_warning(std::string_view path);

@@ -42,6 +42,11 @@ QString help_message()
         "  -v                print the version, then every legacy file as it is read\n"
         "  --warnings        also report what the conversion leaves out, on the error stream\n"
         "  --check           report what the conversion would leave out, and write nothing\n"
+        "  --windows-paths   read the paths in the legacy files as written on Windows:\n"
+        "                    backslashes, drive letters, names in any letter case\n"
+        "  --map-path FROM=TO\n"
+        "                    read absolute paths in the legacy files that begin with\n"
+        "                    FROM as beginning with TO; may be given several times\n"
         "  --help            print this help and end\n"
         "  --version         print the version and end\n"
         "Environment:\n"
@@ -120,6 +125,14 @@ QString output_written_twice_message(std::string_view file_name)
                                        "objects file cannot have the same name\n",
                                        "%1 is a file name")
         .arg(from_local(file_name));
+}
+
+QString bad_path_map_message(std::string_view value)
+{
+    return QCoreApplication::translate("Error", "--map-path needs a value FROM=TO, not \"%1\"\n",
+                                       "%1 is the value given after --map-path, empty when there is none; "
+                                       "FROM=TO is the form --help shows")
+        .arg(from_local(value));
 }
 
 QString kelmardir_unset_message()

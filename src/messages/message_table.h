@@ -21,6 +21,7 @@ QString env_undefined_message(const QString& variable);
 QString campaign_cycle_message(std::string_view campaign, std::string_view member);
 QString output_is_input_message(std::string_view file_name);
 QString output_written_twice_message(std::string_view file_name);
+QString bad_path_map_message(std::string_view value);
 
 // Start-up messages: shown before any catalogue exists, so never translated.
 QString kelmardir_unset_message();

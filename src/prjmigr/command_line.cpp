@@ -28,6 +28,18 @@ void classify(CommandLine& command_line, const std::string& argument)
     }
 }
 
+// FROM=TO splits at the first '=': TO may be empty or hold '='; FROM may not be empty.
+void add_map(CommandLine& command_line, const std::string& value)
+{
+    const size_t equals = value.find('=');
+    if (equals == std::string::npos || equals == 0) {
+        if (!command_line.bad_map)
+            command_line.bad_map = value;
+        return;
+    }
+    command_line.maps.push_back({value.substr(0, equals), value.substr(equals + 1)});
+}
+
 }  // namespace
 
 CommandLine parse_command_line(const std::vector<std::string>& arguments)
@@ -51,6 +63,13 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments)
                 command_line.report = Report::warnings;
         } else if (argument == "--check") {
             command_line.report = Report::check;
+        } else if (argument == "--windows-paths") {
+            command_line.windows_paths = true;
+        } else if (argument == "--map-path") {
+            // The next argument is the value, whatever it looks like.
+            add_map(command_line, ++i < arguments.size() ? arguments[i] : std::string());
+        } else if (argument.rfind("--map-path=", 0) == 0) {
+            add_map(command_line, argument.substr(std::string("--map-path=").size()));
         } else if (argument == "--help") {
             command_line.stop = CommandLine::Stop::help;
             return command_line;

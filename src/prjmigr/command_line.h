@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "legacy/reader_options.h"
+
 // An argument the run leaves out, for the diagnostics.
 struct IgnoredArgument {
     enum class Why { not_legacy_file, unknown_option, extra_project, output_name_missing } why;
@@ -19,6 +21,10 @@ struct CommandLine {
     int verbose_banners = 0;                  // one per "-v" read
     // "--warnings" converts and reports; "--check" reports and writes nothing.
     enum class Report { none, warnings, check } report = Report::none;
+    bool windows_paths = false;               // "--windows-paths"
+    std::vector<PathMap> maps;                // "--map-path FROM=TO", in order
+    // The value of the first "--map-path" that is no FROM=TO: it ends the run.
+    std::optional<std::string> bad_map;
     std::vector<IgnoredArgument> ignored;     // in argument order
     // "--help" or "--version" ends the examination where it stands.
     enum class Stop { none, help, version } stop = Stop::none;

@@ -12,6 +12,28 @@
 
 namespace {
 
+// What the readings of one run share: the options of the command line, the
+// files with the folders listed so far, and what the readings found.
+struct Reading {
+    ReaderOptions options;
+    LegacyFiles files = disk_legacy_files();
+    ReadingOutcome outcome;
+
+    explicit Reading(const CommandLine& command_line)
+        : options{command_line.report != CommandLine::Report::none, command_line.windows_paths, command_line.maps}
+    {
+    }
+
+    std::optional<LegacyTree> read(const std::string& path) { return read_legacy_file(path, options, files, outcome); }
+
+    // Once every legacy file is read, before any message about the outputs.
+    void finish() const
+    {
+        if (outcome.member_suggested)
+            print_diagnostic(windows_paths_note());
+    }
+};
+
 // An output failure: the error, and under --warnings the system's reason.
 void report_output_failure(const QString& error, const std::string& name, int reason)
 {
@@ -54,6 +76,7 @@ bool commit_output(OutputFile& file, const std::string& name)
 
 bool write_project_file(const CommandLine& command_line, const OutputNames& names, OutputFile& file)
 {
+    Reading reading(command_line);
     if (!open_output(file, names.project_file))
         return false;
     OutputStream out(file.device());
@@ -65,24 +88,25 @@ bool write_project_file(const CommandLine& command_line, const OutputNames& name
     };
 
     write_project_head(out, names.project_file);
-    g_project = read_legacy_file(command_line.project_files.front());
+    g_project = reading.read(command_line.project_files.front());
     const LegacyRecord* project = g_project ? &g_project->root() : nullptr;
     write_project_configs(out, project);
     begin_test_tree(out);
     if (failed())
         return false;
     for (const std::string& path : command_line.campaign_files) {
-        if (const std::optional<LegacyTree> campaign = read_legacy_file(path))
+        if (const std::optional<LegacyTree> campaign = reading.read(path))
             write_group(out, path, campaign->root(), project);
         if (failed())
             return false;
     }
     for (const std::string& path : command_line.session_files) {
-        if (const std::optional<LegacyTree> session = read_legacy_file(path))
+        if (const std::optional<LegacyTree> session = reading.read(path))
             write_test(out, path, session->root(), project);
         if (failed())
             return false;
     }
+    reading.finish();
     write_project_tail(out, names.objects_reference, project);
     return finish_output(file, out, names.project_file);
 }
@@ -115,11 +139,13 @@ QString ignored_argument_message(const IgnoredArgument& ignored)
 
 int run_check(const CommandLine& command_line)
 {
-    g_project = read_legacy_file(command_line.project_files.front());
+    Reading reading(command_line);
+    g_project = reading.read(command_line.project_files.front());
     for (const std::string& path : command_line.campaign_files)
-        read_legacy_file(path);
+        reading.read(path);
     for (const std::string& path : command_line.session_files)
-        read_legacy_file(path);
+        reading.read(path);
+    reading.finish();
     print_verbose(done_message());
     return error_stream_messages() == 0 ? k_exit_success : k_exit_reported;
 }
@@ -167,6 +193,12 @@ int run_prjmigr(const std::vector<std::string>& arguments)
     case CommandLine::Stop::none:
         break;
     }
+    if (command_line.bad_map) {
+        print_error(bad_path_map_message(*command_line.bad_map));
+        return k_exit_fatal;
+    }
+    // The console's gate for the driver's own diagnostic lines; the reader
+    // receives the choice in its options.
     g_diagnostics = command_line.report != CommandLine::Report::none;
     for (const IgnoredArgument& ignored : command_line.ignored)
         print_diagnostic(ignored_argument_message(ignored));

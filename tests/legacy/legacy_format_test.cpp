@@ -15,7 +15,10 @@ protected:
     void SetUp() override { reset_legacy_model(); }
     void TearDown() override { reset_legacy_model(); }
 
-    static FileContent parse(const std::string& bytes) { return parse_legacy_text(bytes, "s.ses"); }
+    static FileContent parse(const std::string& bytes)
+    {
+        return parse_legacy_text(bytes, "s.ses", ReaderOptions(), disk_legacy_files());
+    }
 };
 
 TEST_F(LegacyFormatTest, PrepareLineRemovesTrailingBytesUpToTheBlankOnly)
