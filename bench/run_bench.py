@@ -5,6 +5,7 @@ an I/O floor and takes peak memory from GNU time.  From the repository root:
     python3 bench/run_bench.py --tool build/prjmigr [--quick]"""
 
 import argparse
+import filecmp
 import json
 import os
 import random
@@ -24,7 +25,8 @@ FRESH_START = ["sh", "-c", 'rm -f -- "$@" && sync', "prepare"]
 
 TARGET_N = 20000
 LIMIT_FLOOR, LIMIT_DOUBLING, LIMIT_RSS_MIB, LIMIT_STARTUP = 2.0, 2.2, 64.0, 1.3
-LIMIT_OPTIONS = {"--warnings": 1.10, "--check": 0.5}
+LIMIT_OPTIONS = {"--warnings": 1.10, "--check": 0.5, "--windows-paths": 1.2}
+LIMIT_WINDOWS_WRITTEN = 1.5     # the tree written on Windows, read with --windows-paths
 LIMIT_FANOUT_GROWTH_MIB = 8.0
 FULL = {"sizes": [5000, 10000, 20000, 40000], "fanout_depths": [18, 19, 20], "configs": 16,
         "repeat": 5, "startup_runs": 200}
@@ -88,6 +90,12 @@ def case_variant(rng, name):
     return rng.choice([name, name.lower(), name.upper(), name.swapcase()])
 
 
+def abs_variant(rng, path):
+    """An absolute path in another letter case below /opt, which exists: read
+    as written on Windows, a name that exists takes its case from the disk."""
+    return "/opt/" + case_variant(rng, path[len("/opt/"):])
+
+
 def project_lines(count):
     """Names of `count` configurations, and a project file declaring them."""
     names = ["%s_%s_%s" % (t, c, m) for t in ("Host", "Arm", "Ppc", "Rx")
@@ -108,7 +116,7 @@ def session_files(rng, k, mod, j, loose):
     r = rng.random()
     if r < 0.1:
         path = rng.choice(ABS_SOURCES)
-        source = (path, "FS " + case_variant(rng, path))
+        source = (path, "FS " + abs_variant(rng, path))
     elif r < 0.5 and not loose:
         name, folder = rng.choice(SHARED_SOURCES), rng.choice(["Src", "src"])
         source = ((k, name), "FS ../%s/%s" % (folder, case_variant(rng, name)))
@@ -164,6 +172,22 @@ def generate(root, n, configs, seed):
     campaigns = sum(path.endswith(".cmp") for path in w.files)
     return {"args": ["project.prj"] + tops + loose, "files": w.files,
             "expect": {"sessions": n, "groups": campaigns + 1, "files": len(objects)}}
+
+
+def windows_copy(files, root, win_root):
+    """The same tree written on Windows: every FI, FS and FP value with
+    backslashes and the folders it names in capitals."""
+    folders = {name for path in files for name in os.path.relpath(path, root).split(os.sep)[:-1]}
+    for path in files:
+        target = os.path.join(win_root, os.path.relpath(path, root))
+        os.makedirs(os.path.dirname(target), exist_ok=True)
+        with open(path, newline="") as source, open(target, "w", newline="") as copy:
+            for line in source:
+                if line[:3] in ("FI ", "FS ", "FP "):
+                    parts = line[3:].split("/")
+                    line = line[:3] + "\\".join(part.upper() if part in folders and i < len(parts) - 1
+                                                 else part for i, part in enumerate(parts))
+                copy.write(line)
 
 
 def generate_fanout(root, depth):
@@ -250,7 +274,20 @@ def measure_size(args, env, n, with_options):
     commands = [("tool", tool)] + [(option, [args.tool, option] + tool[1:])
                                    for option in (LIMIT_OPTIONS if with_options else [])]
     prepare = {"tool": FRESH_START + [rtp, inf], "--warnings": FRESH_START + [rtp, inf],
+               "--windows-paths": FRESH_START + [rtp, inf],
                "--check": FRESH_START, "floor": FRESH_START + [rtp + ".copy", inf + ".copy"]}
+    if with_options:
+        # The tree written on Windows must give the same documents, byte for byte.
+        win_cwd, win_rtp = os.path.join(root, "windows"), os.path.join(root, "out", "bench.rtp")
+        windows_copy(proj["files"], cwd, win_cwd)
+        os.makedirs(os.path.dirname(win_rtp))
+        win_tool = ["env", "-C", win_cwd, args.tool, "--windows-paths", "-o", win_rtp] + proj["args"]
+        checked = convert_checked(win_tool, cwd, env, win_rtp, proj["expect"])
+        result["problems"] += ["written on Windows: " + p for p in checked["problems"]]
+        result["problems"] += ["written on Windows: the %s differs" % suffix for suffix in (".rtp", ".inf")
+                               if not filecmp.cmp(rtp[:-4] + suffix, win_rtp[:-4] + suffix, shallow=False)]
+        commands.append(("windows-written", win_tool))
+        prepare["windows-written"] = FRESH_START + [win_rtp, win_rtp[:-4] + ".inf"]
     commands.append(("floor", floor))
     log("N=%d: timing %s ..." % (n, ", ".join(name for name, _ in commands)))
     timed = hyperfine(commands, cwd, env, args.repeat, 1, prepare)
@@ -333,6 +370,9 @@ def targets(sizes, fans, startup):
              LIMIT_DOUBLING * b["n"] / a["n"] / 2) for a, b in zip(sizes, sizes[1:])]
     out += [("N=%d %s/plain, %.3f s" % (sizes[-1]["n"], option, last[option]),
              last[option] / last["tool"], limit) for option, limit in LIMIT_OPTIONS.items()]
+    out += [("N=%d written on Windows, --windows-paths/plain, %.3f s" % (
+        sizes[-1]["n"], last["windows-written"]), last["windows-written"] / last["tool"],
+        LIMIT_WINDOWS_WRITTEN)]
     ran = [f for f in fans if "skipped" not in f]
     out += [("fan-out 2^%d -> 2^%d time step" % (a["depth"], b["depth"]),
              b["median"] / a["median"], LIMIT_DOUBLING ** (b["depth"] - a["depth"]))
