@@ -1,58 +1,61 @@
-// A buffered byte stream for the XML outputs: to a device, or kept in memory.
+// The byte stream of an XML output: formats into a buffer of its own and hands
+// each full one to a BufferWriter, which writes it to the device while the next
+// is formatted. Without a device every byte stays in memory.
 #pragma once
 
+#include <cstring>
+#include <memory>
 #include <string>
 #include <string_view>
 
+#include "writers/buffer_writer.h"
 #include "writers/xml_text.h"
 
 class QIODevice;
 
 class OutputStream {
 public:
-    // Without a device every byte stays in memory (tests, fuzzing).
-    explicit OutputStream(QIODevice* device = nullptr) : device_(device) {}
+    // Without a device every byte stays in memory (tests, fuzzing). A stream
+    // with a device must go before it.
+    explicit OutputStream(QIODevice* device = nullptr);
+    ~OutputStream();
+    OutputStream(const OutputStream&) = delete;
+    OutputStream& operator=(const OutputStream&) = delete;
 
     // Fixed text, written as it stands.
     void put(std::string_view bytes)
     {
-        buffer_.append(bytes);
-        flush_when_full();
+        if (bytes.size() > room())
+            return put_across(bytes);
+        if (!bytes.empty())
+            std::memcpy(buffer_.bytes.data() + buffer_.size, bytes.data(), bytes.size());
+        buffer_.size += bytes.size();
     }
 
     // A value from the legacy files, as XML element content.
-    void put_text(std::string_view raw)
-    {
-        append_xml_text(buffer_, raw);
-        flush_when_full();
-    }
+    void put_text(std::string_view raw) { put(xml_text(raw, scratch_)); }
 
     // A value from the environment, inside the DOCTYPE's system literal.
-    void put_system_literal(std::string_view raw)
-    {
-        append_system_literal(buffer_, raw);
-        flush_when_full();
-    }
+    void put_system_literal(std::string_view raw) { put(system_literal(raw, scratch_)); }
 
-    // Hands the buffered bytes to the device; false once any write has failed.
+    // Hands the buffered bytes to the device and waits until all are written;
+    // false once any write has failed.
     bool flush();
-    bool failed() const { return failed_; }
+    // Whether a write has failed, known a few buffers late (BufferWriter::failed).
+    bool failed() const { return writer_ && writer_->failed(); }
     // The errno of the failed write; 0 while none failed.
-    int error() const { return error_; }
+    int error() const { return writer_ ? writer_->error() : 0; }
 
-    // What is buffered; for a stream without a device, everything written.
-    const std::string& buffered() const { return buffer_; }
+    // For a stream without a device, everything written.
+    std::string buffered() const { return std::string(buffer_.bytes.data(), buffer_.size); }
 
 private:
-    void flush_when_full()
-    {
-        if (device_ && buffer_.size() >= k_flush_size)
-            flush();
-    }
+    size_t room() const { return buffer_.bytes.size() - buffer_.size; }
+    // Fills the buffer, hands it over and goes on in the next one.
+    void put_across(std::string_view bytes);
 
-    static constexpr size_t k_flush_size = 1 << 20;
     QIODevice* device_;
-    std::string buffer_;
-    bool failed_ = false;
-    int error_ = 0;
+    std::unique_ptr<BufferWriter> writer_;  // made with the first full buffer
+    Chunk buffer_;
+    std::string scratch_;                   // a value being escaped
 };

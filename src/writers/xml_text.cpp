@@ -127,35 +127,35 @@ void append_character(std::string& out, char32_t c, Context context)
     append_utf8(out, c);
 }
 
-void append_value(std::string& out, std::string_view raw, Context context)
+std::string_view escaped(std::string_view raw, std::string& scratch, Context context)
 {
     bool plain = true;
     for (const char byte : raw)
         plain = plain && !is_special(static_cast<unsigned char>(byte), context);
-    if (plain) {
-        out.append(raw);
-        return;
-    }
+    if (plain)
+        return raw;
+    scratch.clear();
     if (is_valid_utf8(raw)) {
         for (size_t pos = 0; pos < raw.size();) {
             const size_t length = utf8_sequence_length(raw, pos);
-            append_character(out, decode_utf8(raw, pos, length), context);
+            append_character(scratch, decode_utf8(raw, pos, length), context);
             pos += length;
         }
     } else {
         for (const char byte : raw)
-            append_character(out, decode_cp1252(static_cast<unsigned char>(byte)), context);
+            append_character(scratch, decode_cp1252(static_cast<unsigned char>(byte)), context);
     }
+    return scratch;
 }
 
 }  // namespace
 
-void append_xml_text(std::string& out, std::string_view raw)
+std::string_view xml_text(std::string_view raw, std::string& scratch)
 {
-    append_value(out, raw, Context::content);
+    return escaped(raw, scratch, Context::content);
 }
 
-void append_system_literal(std::string& out, std::string_view raw)
+std::string_view system_literal(std::string_view raw, std::string& scratch)
 {
-    append_value(out, raw, Context::system_literal);
+    return escaped(raw, scratch, Context::system_literal);
 }

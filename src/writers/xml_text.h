@@ -6,9 +6,12 @@
 #include <string>
 #include <string_view>
 
-// Appends `raw` as element content: "&", "<" and ">" escaped.
-void append_xml_text(std::string& out, std::string_view raw);
+// Most values need no change: each function gives `raw` itself then, and
+// otherwise the text it makes in `scratch`.
 
-// Appends `raw` inside a double-quoted system literal, where entities are not
-// decoded: only the double quote is changed, to "%22".
-void append_system_literal(std::string& out, std::string_view raw);
+// `raw` as element content: "&", "<" and ">" escaped.
+std::string_view xml_text(std::string_view raw, std::string& scratch);
+
+// `raw` inside a double-quoted system literal, where entities are not decoded:
+// only the double quote is changed, to "%22".
+std::string_view system_literal(std::string_view raw, std::string& scratch);

@@ -60,11 +60,10 @@ TEST(XmlTextTest, ConvertsEachValueToWellFormedUtf8)
     std::string literals;
     std::string elements;
     for (const TextCase& c : k_cases) {
-        std::string content;
-        append_xml_text(content, c.raw);
+        std::string scratch;
+        const std::string content(xml_text(c.raw, scratch));
         EXPECT_EQ(content, c.content) << c.what;
-        std::string literal;
-        append_system_literal(literal, c.raw);
+        const std::string literal(system_literal(c.raw, scratch));
         EXPECT_EQ(literal, c.literal.value_or(c.content)) << c.what;
         literals += literal;
         elements += "<v>" + content + "</v>\n";
