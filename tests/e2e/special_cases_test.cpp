@@ -127,6 +127,13 @@ const std::string k_peak_of_largest_file = std::to_string(300 * 1024 * 9 / 8);
 const std::string k_peak_of_largest_file = std::to_string(300 * 1024);
 #endif
 
+// `files` with a.rtp and a.inf from an earlier run.
+Files with_earlier(Files files)
+{
+    files["a.rtp"] = files["a.inf"] = "earlier\n";
+    return files;
+}
+
 const std::string k_full_disk = "trap '' XFSZ; ulimit -f ";  // 512-byte blocks; writes fail with EFBIG
 
 TEST(Special, Limits)
@@ -138,6 +145,15 @@ TEST(Special, Limits)
          "(E) Unable to write a.rtp\n", {}, ""},
         {"full disk, project file named by -o", earlier, "", k_full_disk + "1; exec \"$PRJMIGR\" -o o.rtp a.prj s.ses",
          255, "(E) Unable to write o.rtp\n", {}, ""},
+        // 2^11 session nodes, 6.5 MB: the limit is met while earlier buffers are still being written.
+        {"full disk, project file of several buffers", with_earlier(chain_of_campaigns(11, 2)), "",
+         k_full_disk + "8192; exec \"$PRJMIGR\" a.prj c0.cmp", 255, "(E) Unable to write a.rtp\n", {}, ""},
+        // Killed while it waits for a FIFO that a writer holds open, with buffers written: nothing is left.
+        {"SIGTERM while writing", with_earlier(chain_of_campaigns(11, 2)), "mkfifo f.ses",
+         "sleep 60 <>f.ses >/dev/null 2>&1 & holder=$!; \"$PRJMIGR\" a.prj c0.cmp f.ses & tool=$!; "
+         "for i in $(seq 400); do ls -l /proc/$tool/fd 2>/dev/null | grep -q f.ses && break; sleep 0.05; done; "
+         "kill -TERM $tool; wait $tool; status=$?; kill $holder; exit $status",
+         143, "", {}, ""},
         // A session file as the project: its paths fill the objects file, the project file stays
         // short; complete, it still waits for the objects file, so neither is replaced.
         {"full disk, objects file",
