@@ -1,13 +1,5 @@
 #include "writers/line_table.h"
 
-void emit(OutputStream& out, const Line& line)
-{
-    out.put(line.indent);
-    out.put(line.before);
-    if (line.line_feed)
-        out.put("\n");
-}
-
 void emit(OutputStream& out, const Line& line, std::string_view value)
 {
     out.put(line.indent);

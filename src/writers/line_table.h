@@ -47,7 +47,10 @@ struct OptionalRow {
 };
 
 // Writes a fixed line.
-void emit(OutputStream& out, const Line& line);
+inline void emit(OutputStream& out, const Line& line)
+{
+    out.put_line(line.indent, line.before, line.line_feed);
+}
 
 // Writes a line with `value`, escaped, in place of its "%s".
 void emit(OutputStream& out, const Line& line, std::string_view value);

@@ -32,6 +32,23 @@ public:
         buffer_.size += bytes.size();
     }
 
+    // A line of fixed text: `indent`, `text` and, unless the next line goes on
+    // with it, a line feed; in one piece where it fits.
+    void put_line(std::string_view indent, std::string_view text, bool line_feed)
+    {
+        const size_t size = indent.size() + text.size() + 1;
+        if (size > room()) {
+            put(indent);
+            put(text);
+            return put(line_feed ? "\n" : "");
+        }
+        char* at = buffer_.bytes.data() + buffer_.size;
+        std::memcpy(at, indent.data(), indent.size());
+        std::memcpy(at + indent.size(), text.data(), text.size());
+        at[size - 1] = '\n';
+        buffer_.size += line_feed ? size : size - 1;
+    }
+
     // A value from the legacy files, as XML element content.
     void put_text(std::string_view raw) { put(xml_text(raw, scratch_)); }
 

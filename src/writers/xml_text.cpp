@@ -1,5 +1,6 @@
 #include "writers/xml_text.h"
 
+#include <algorithm>
 #include <cstdint>
 
 namespace {
@@ -14,7 +15,7 @@ const char32_t k_cp1252_high[32] = {
 
 enum class Context { content, system_literal };
 
-bool is_special(unsigned char byte, Context context)
+constexpr bool is_special(unsigned char byte, Context context)
 {
     if (byte < 0x20)
         return byte != '\t';
@@ -23,6 +24,22 @@ bool is_special(unsigned char byte, Context context)
     return context == Context::content ? byte == '&' || byte == '<' || byte == '>'
                                        : byte == '"';
 }
+
+// The bytes that a value cannot keep as they stand: one look-up per byte of every value.
+struct SpecialBytes {
+    bool special[256] = {};
+};
+
+constexpr SpecialBytes special_bytes(Context context)
+{
+    SpecialBytes bytes;
+    for (int byte = 0; byte < 256; ++byte)
+        bytes.special[byte] = is_special(static_cast<unsigned char>(byte), context);
+    return bytes;
+}
+
+constexpr SpecialBytes k_special_in_content = special_bytes(Context::content);
+constexpr SpecialBytes k_special_in_literal = special_bytes(Context::system_literal);
 
 bool in_range(unsigned char byte, unsigned char low, unsigned char high)
 {
@@ -129,10 +146,8 @@ void append_character(std::string& out, char32_t c, Context context)
 
 std::string_view escaped(std::string_view raw, std::string& scratch, Context context)
 {
-    bool plain = true;
-    for (const char byte : raw)
-        plain = plain && !is_special(static_cast<unsigned char>(byte), context);
-    if (plain)
+    const bool* special = (context == Context::content ? k_special_in_content : k_special_in_literal).special;
+    if (std::none_of(raw.begin(), raw.end(), [&](char byte) { return special[static_cast<unsigned char>(byte)]; }))
         return raw;
     scratch.clear();
     if (is_valid_utf8(raw)) {
