@@ -21,11 +21,14 @@
   --map-path FROM=TO
                     read absolute paths in the legacy files that begin with
                     FROM as beginning with TO; may be given several times
+  --sarif FILE      report as --warnings does, and also write the reports to FILE as a SARIF log
+  --color=WHEN      colour the reports: auto (when the error stream is a terminal), always or never
   --help            print this help and end
   --version         print the version and end
 Environment:
   KELMARDIR         installation root; the message catalogues are in $KELMARDIR/lib/locale
   NEVRAHOME         workbench root, named in the document type line of both outputs
+  NO_COLOR          when set and not empty, --color=auto colours nothing
 </source>
         <comment>Printed after the usage line by --help; keep the option names as they are</comment>
         <translation>Options :
@@ -38,11 +41,14 @@ Environment:
   --map-path DE=VERS
                        lit les chemins absolus des fichiers hérités qui commencent par
                        DE comme commençant par VERS ; peut être répété
+  --sarif FICHIER      signale comme --warnings, et écrit aussi les signalements dans FICHIER en journal SARIF
+  --color=QUAND        colore les signalements : auto (quand la sortie d&apos;erreur est un terminal), always ou never
   --help               affiche cette aide et termine
   --version            affiche la version et termine
 Environnement :
   KELMARDIR            racine de l&apos;installation ; les catalogues de messages sont dans $KELMARDIR/lib/locale
   NEVRAHOME            racine de l&apos;atelier, nommée dans la ligne de type de document des deux sorties
+  NO_COLOR             définie et non vide, --color=auto ne colore rien
 </translation>
     </message>
 </context>
@@ -135,169 +141,271 @@ Environnement :
         <translation>--map-path attend une valeur DE=VERS, et non « %1 »
 </translation>
     </message>
+    <message>
+        <source>--sarif needs a file name
+</source>
+        <comment>--sarif is the option that names the SARIF log file</comment>
+        <translation>--sarif demande un nom de fichier
+</translation>
+    </message>
 </context>
 <context>
     <name>Warning</name>
     <message>
-        <source>prjmigr: warning: argument %1 is ignored: it does not end in .prj, .cmp or .ses
-</source>
+        <source>argument %1 is ignored: it does not end in .prj, .cmp or .ses</source>
         <comment>%1 is a command-line argument</comment>
-        <translation>prjmigr: avertissement : l&apos;argument %1 est ignoré : il ne se termine ni par .prj, ni par .cmp, ni par .ses
-</translation>
+        <translation>l&apos;argument %1 est ignoré : il ne se termine ni par .prj, ni par .cmp, ni par .ses</translation>
     </message>
     <message>
-        <source>prjmigr: warning: option %1 is unknown and ignored
-</source>
+        <source>option %1 is unknown and ignored</source>
         <comment>%1 is a command-line argument</comment>
-        <translation>prjmigr: avertissement : l&apos;option %1 est inconnue et ignorée
-</translation>
+        <translation>l&apos;option %1 est inconnue et ignorée</translation>
     </message>
     <message>
-        <source>prjmigr: warning: project file %1 is ignored: only the first one is read
-</source>
+        <source>project file %1 is ignored: only the first one is read</source>
         <comment>%1 is a file name</comment>
-        <translation>prjmigr: avertissement : le fichier projet %1 est ignoré : seul le premier est lu
-</translation>
+        <translation>le fichier projet %1 est ignoré : seul le premier est lu</translation>
     </message>
     <message>
-        <source>prjmigr: warning: -o is the last argument, so the default names are used
-</source>
+        <source>-o is the last argument, so the default names are used</source>
         <comment>-o is the option that names the output file</comment>
-        <translation>prjmigr: avertissement : -o est le dernier argument, les noms par défaut sont donc utilisés
-</translation>
+        <translation>-o est le dernier argument, les noms par défaut sont donc utilisés</translation>
     </message>
     <message>
-        <source>%1: warning: cannot be read (%2), so it is left out
-</source>
-        <comment>%1 is a file name, %2 the system&apos;s reason</comment>
-        <translation>%1: avertissement : illisible (%2), il est donc laissé de côté
-</translation>
+        <source>cannot be read (%1), so it is left out</source>
+        <comment>Said of a file named on the command line; %1 is the system&apos;s reason</comment>
+        <translation>illisible (%1), il est donc laissé de côté</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3 cannot be read (%4), so it is left out
-</source>
-        <comment>%1 is a campaign file, %2 a line number, %3 the file its line names, %4 the system&apos;s reason</comment>
-        <translation>%1:%2: avertissement : %3 est illisible (%4), il est donc laissé de côté
-</translation>
+        <source>%1 cannot be read (%2), so it is left out</source>
+        <comment>%1 is the file a campaign&apos;s line names, %2 the system&apos;s reason</comment>
+        <translation>%1 est illisible (%2), il est donc laissé de côté</translation>
     </message>
     <message>
-        <source>%1: note: did you mean %2?
-</source>
-        <comment>%1 is the file name given, %2 an existing file</comment>
-        <translation>%1: note : vouliez-vous dire %2 ?
-</translation>
+        <source>did you mean %1?</source>
+        <comment>%1 is an existing file</comment>
+        <translation>vouliez-vous dire %1 ?</translation>
     </message>
     <message>
-        <source>%1:%2: note: did you mean %3?
-</source>
-        <comment>%1 is a campaign file, %2 a line number, %3 an existing file</comment>
-        <translation>%1:%2: note : vouliez-vous dire %3 ?
-</translation>
+        <source>no header line, so nothing in it is read</source>
+        <comment>Said of a file</comment>
+        <translation>aucune ligne d&apos;en-tête, rien n&apos;y est donc lu</translation>
     </message>
     <message>
-        <source>prjmigr: note: --windows-paths reads names written with backslashes or in another letter case, as the notes above suggest
-</source>
+        <source>--windows-paths reads names written with backslashes or in another letter case, as the notes above suggest</source>
         <comment>--windows-paths is an option of the tool; keep it as it is</comment>
-        <translation>prjmigr: note : --windows-paths lit les noms écrits avec des barres obliques inverses ou dans une autre casse, comme le suggèrent les notes ci-dessus
-</translation>
+        <translation>--windows-paths lit les noms écrits avec des barres obliques inverses ou dans une autre casse, comme le suggèrent les notes ci-dessus</translation>
     </message>
     <message>
-        <source>%1: warning: no header line, so nothing in it is read
-</source>
-        <comment>%1 is a file name</comment>
-        <translation>%1: avertissement : aucune ligne d&apos;en-tête, rien n&apos;y est donc lu
-</translation>
+        <source>this line differs from a header line only in letter case, blanks or a byte-order mark</source>
+        <comment>Said of a line of a file</comment>
+        <translation>cette ligne ne diffère d&apos;une ligne d&apos;en-tête que par la casse, des blancs ou une marque d&apos;ordre des octets</translation>
     </message>
     <message>
-        <source>%1:%2: note: this line differs from a header line only in letter case, blanks or a byte-order mark
-</source>
-        <comment>%1 is a file name, %2 a line number</comment>
-        <translation>%1:%2: note : cette ligne ne diffère d&apos;une ligne d&apos;en-tête que par la casse, des blancs ou une marque d&apos;ordre des octets
-</translation>
+        <source>%1 is not a project key; the line is ignored</source>
+        <comment>%1 is two letters</comment>
+        <translation>%1 n&apos;est pas une clé de projet ; la ligne est ignorée</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3 is not a project key; the line is ignored
-</source>
-        <comment>%1 is a file name, %2 a line number, %3 two letters</comment>
-        <translation>%1:%2: avertissement : %3 n&apos;est pas une clé de projet ; la ligne est ignorée
-</translation>
+        <source>%1 is not a campaign key; the line is ignored</source>
+        <comment>%1 is two letters</comment>
+        <translation>%1 n&apos;est pas une clé de campagne ; la ligne est ignorée</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3 is not a campaign key; the line is ignored
-</source>
-        <comment>%1 is a file name, %2 a line number, %3 two letters</comment>
-        <translation>%1:%2: avertissement : %3 n&apos;est pas une clé de campagne ; la ligne est ignorée
-</translation>
+        <source>%1 is not a session key; the line is ignored</source>
+        <comment>%1 is two letters</comment>
+        <translation>%1 n&apos;est pas une clé de session ; la ligne est ignorée</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3 is not a session key; the line is ignored
-</source>
-        <comment>%1 is a file name, %2 a line number, %3 two letters</comment>
-        <translation>%1:%2: avertissement : %3 n&apos;est pas une clé de session ; la ligne est ignorée
-</translation>
+        <source>the line does not start with a key; it is ignored</source>
+        <comment>Said of a line of a file</comment>
+        <translation>la ligne ne commence pas par une clé ; elle est ignorée</translation>
     </message>
     <message>
-        <source>%1:%2: warning: the line does not start with a key; it is ignored
-</source>
-        <comment>%1 is a file name, %2 a line number</comment>
-        <translation>%1:%2: avertissement : la ligne ne commence pas par une clé ; elle est ignorée
-</translation>
+        <source>%1 comes before any NC line; the line is ignored</source>
+        <comment>%1 is a key; NC is the key that declares a configuration</comment>
+        <translation>%1 précède toute ligne NC ; la ligne est ignorée</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3 comes before any NC line; the line is ignored
-</source>
-        <comment>%1 is a file name, %2 a line number, %3 a key; NC is the key that declares a configuration</comment>
-        <translation>%1:%2: avertissement : %3 précède toute ligne NC ; la ligne est ignorée
-</translation>
+        <source>%1 given again; the value of line %2 is replaced</source>
+        <comment>%1 is a key, %2 a line number</comment>
+        <translation>%1 donné à nouveau ; la valeur de la ligne %2 est remplacée</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3 given again; the value of line %4 is replaced
-</source>
-        <comment>%1 is a file name, %2 and %4 line numbers, %3 a key</comment>
-        <translation>%1:%2: avertissement : %3 donné à nouveau ; la valeur de la ligne %4 est remplacée
-</translation>
+        <source>configuration %1 was already declared on line %2; sessions that name it fill both</source>
+        <comment>%1 is a configuration name, %2 a line number</comment>
+        <translation>la configuration %1 a déjà été déclarée à la ligne %2 ; les sessions qui la nomment remplissent les deux</translation>
     </message>
     <message>
-        <source>%1:%2: warning: configuration %3 was already declared on line %4; sessions that name it fill both
-</source>
-        <comment>%1 is a file name, %2 and %4 line numbers, %3 a configuration name</comment>
-        <translation>%1:%2: avertissement : la configuration %3 a déjà été déclarée à la ligne %4 ; les sessions qui la nomment remplissent les deux
-</translation>
+        <source>%1 value &quot;%2&quot; reads as false; only &quot;O&quot; means yes</source>
+        <comment>%1 is a key, %2 its value as written</comment>
+        <translation>la valeur « %2 » de %1 se lit comme faux ; seul « O » signifie oui</translation>
     </message>
     <message>
-        <source>%1:%2: warning: %3 value &quot;%4&quot; reads as false; only &quot;O&quot; means yes
-</source>
-        <comment>%1 is a file name, %2 a line number, %3 a key, %4 its value as written</comment>
-        <translation>%1:%2: avertissement : la valeur « %4 » de %3 se lit comme faux ; seul « O » signifie oui
-</translation>
+        <source>configuration %1 is not declared by the project; the session&apos;s settings are left out</source>
+        <comment>%1 is a configuration name</comment>
+        <translation>la configuration %1 n&apos;est pas déclarée par le projet ; les réglages de la session sont laissés de côté</translation>
     </message>
     <message>
-        <source>%1:%2: warning: configuration %3 is not declared by the project; the session&apos;s settings are left out
-</source>
-        <comment>%1 is a session file, %2 a line number, %3 a configuration name</comment>
-        <translation>%1:%2: avertissement : la configuration %3 n&apos;est pas déclarée par le projet ; les réglages de la session sont laissés de côté
-</translation>
+        <source>the project declares %1</source>
+        <comment>%1 is a configuration name</comment>
+        <translation>le projet déclare %1</translation>
     </message>
     <message>
-        <source>%1:%2: note: the project declares %3
-</source>
-        <comment>%1 is a session file, %2 a line number, %3 a configuration name</comment>
-        <translation>%1:%2: note : le projet déclare %3
-</translation>
+        <source>no CX line, so the session&apos;s settings are left out</source>
+        <comment>Said of a session file; CX is the key that names the session&apos;s configuration</comment>
+        <translation>aucune ligne CX, les réglages de la session sont donc laissés de côté</translation>
+    </message>
+</context>
+<context>
+    <name>Diagnostic</name>
+    <message>
+        <source>warning:</source>
+        <comment>Keyword of a line FILE:LINE: warning: TEXT; keep the colon</comment>
+        <translation>avertissement :</translation>
     </message>
     <message>
-        <source>%1: warning: no CX line, so the session&apos;s settings are left out
-</source>
-        <comment>%1 is a session file; CX is the key that names the session&apos;s configuration</comment>
-        <translation>%1: avertissement : aucune ligne CX, les réglages de la session sont donc laissés de côté
-</translation>
+        <source>note:</source>
+        <comment>Keyword of a line FILE:LINE: note: TEXT; keep the colon</comment>
+        <translation>note :</translation>
+    </message>
+</context>
+<context>
+    <name>Rule</name>
+    <message>
+        <source>An argument is neither an option nor a legacy file</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un argument n&apos;est ni une option ni un fichier hérité</translation>
     </message>
     <message>
-        <source>%1: note: %2
-</source>
-        <comment>%1 is an output file name, %2 the system&apos;s reason</comment>
-        <translation>%1: note : %2
-</translation>
+        <source>An option that the tool does not know is ignored</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une option que l&apos;outil ne connaît pas est ignorée</translation>
+    </message>
+    <message>
+        <source>A project file after the first one is ignored</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un fichier projet après le premier est ignoré</translation>
+    </message>
+    <message>
+        <source>-o is the last argument</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>-o est le dernier argument</translation>
+    </message>
+    <message>
+        <source>A legacy file of the command line cannot be read</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un fichier hérité de la ligne de commande est illisible</translation>
+    </message>
+    <message>
+        <source>A file that a campaign names cannot be read</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un fichier que désigne une campagne est illisible</translation>
+    </message>
+    <message>
+        <source>The existing file that an unreadable name probably meant</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Le fichier existant que désignait probablement un nom illisible</translation>
+    </message>
+    <message>
+        <source>The existing file that a campaign&apos;s unreadable member probably meant</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Le fichier existant que désignait probablement le membre illisible d&apos;une campagne</translation>
+    </message>
+    <message>
+        <source>A legacy file has no header line</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un fichier hérité n&apos;a pas de ligne d&apos;en-tête</translation>
+    </message>
+    <message>
+        <source>A line differs from a header line only in letter case, blanks or a byte-order mark</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une ligne ne diffère d&apos;une ligne d&apos;en-tête que par la casse, des blancs ou une marque d&apos;ordre des octets</translation>
+    </message>
+    <message>
+        <source>A line&apos;s key is not one of its file&apos;s kind</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>La clé d&apos;une ligne n&apos;est pas du type de son fichier</translation>
+    </message>
+    <message>
+        <source>A line does not start with a key</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une ligne ne commence pas par une clé</translation>
+    </message>
+    <message>
+        <source>A project key comes before any NC line</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une clé de projet précède toute ligne NC</translation>
+    </message>
+    <message>
+        <source>A key given again replaces the earlier value</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une clé donnée à nouveau remplace la valeur précédente</translation>
+    </message>
+    <message>
+        <source>A configuration name is declared twice</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un nom de configuration est déclaré deux fois</translation>
+    </message>
+    <message>
+        <source>A yes/no value other than O reads as false</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une valeur oui/non autre que O se lit comme faux</translation>
+    </message>
+    <message>
+        <source>A session names a configuration that the project does not declare</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une session nomme une configuration que le projet ne déclare pas</translation>
+    </message>
+    <message>
+        <source>The configuration of the project that a session probably meant</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>La configuration du projet que désignait probablement une session</translation>
+    </message>
+    <message>
+        <source>A session has settings but no CX line</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une session a des réglages mais pas de ligne CX</translation>
+    </message>
+    <message>
+        <source>A campaign names a campaign that is already being read</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une campagne désigne une campagne déjà en cours de lecture</translation>
+    </message>
+    <message>
+        <source>An output file cannot be opened</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un fichier de sortie ne peut pas être ouvert</translation>
+    </message>
+    <message>
+        <source>An output file cannot be written</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un fichier de sortie ne peut pas être écrit</translation>
+    </message>
+    <message>
+        <source>An output file would replace a file that the run read</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un fichier de sortie remplacerait un fichier lu par l&apos;exécution</translation>
+    </message>
+    <message>
+        <source>An environment variable that the outputs name is not defined</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une variable d&apos;environnement que nomment les sorties n&apos;est pas définie</translation>
+    </message>
+    <message>
+        <source>The system&apos;s reason why an output file cannot be opened or written</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>La raison donnée par le système pour laquelle un fichier de sortie ne peut pas être ouvert ou écrit</translation>
+    </message>
+    <message>
+        <source>The project file and the objects file would have the same name</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Le fichier projet et le fichier des objets porteraient le même nom</translation>
+    </message>
+    <message>
+        <source>--windows-paths would read the names that the notes suggest</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>--windows-paths lirait les noms que suggèrent les notes</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,6 @@
 
 #include <array>
 #include <iterator>
-#include <limits>
 #include <map>
 
 #include "legacy/path_list.h"
@@ -72,8 +71,6 @@ constexpr FileKind k_header_kinds[] = {FileKind::campaign, FileKind::session, Fi
 
 constexpr std::string_view k_byte_order_mark = "\xEF\xBB\xBF";
 
-constexpr size_t k_after_every_line = std::numeric_limits<size_t>::max();
-
 // One file being parsed.
 struct Parse {
     Parse(std::string_view path, const ReaderOptions& options, const LegacyFiles& files,
@@ -95,7 +92,7 @@ struct Parse {
     std::array<size_t, std::size(k_config_keys)> config_key_lines{};
     std::map<std::string, size_t, std::less<>> declared;  // configuration names and their first line
 
-    void report(QString text) { diagnostics->push_back({line, std::move(text)}); }
+    void report(Diagnostic diagnostic) { diagnostics->push_back(std::move(diagnostic)); }
 };
 
 std::string yes_no(std::string_view value)
@@ -299,9 +296,11 @@ FileContent parse_legacy_text(std::string_view bytes, std::string_view path, con
             parse_line(parse, line);
     }
     if (diagnostics && parse.content.kind == FileKind::none) {
-        diagnostics->push_back({k_after_every_line, no_header_warning(path)});
+        // A file without a header is no campaign: its diagnostics are printed
+        // together, so these need not wait for a line.
+        diagnostics->push_back(no_header_warning(path));
         if (parse.near_header_line != 0)
-            diagnostics->push_back({k_after_every_line, near_header_note(path, parse.near_header_line)});
+            diagnostics->push_back(near_header_note(path, parse.near_header_line));
     }
     return std::move(parse.content);
 }

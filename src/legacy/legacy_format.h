@@ -3,7 +3,6 @@
 // cannot carry.
 #pragma once
 
-#include <QString>
 #include <cstddef>
 #include <string>
 #include <string_view>
@@ -12,13 +11,7 @@
 #include "legacy/legacy_files.h"
 #include "legacy/reader_options.h"
 #include "legacy/records.h"
-
-// A diagnostic about a file's content, and the line it belongs after; those
-// about the whole file come after every line.
-struct Diagnostic {
-    size_t line;
-    QString text;
-};
+#include "messages/diagnostic.h"
 
 // Removes bytes 0x00 to 0x20 from the end of a line (blanks, CR, control bytes).
 std::string_view prepare_line(std::string_view line);

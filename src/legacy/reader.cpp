@@ -132,7 +132,7 @@ private:
         // refused before it is announced.
         LegacyText text = files_.read(member, true);
         if (text.error == 0 && on_chain_.count(text.id) != 0) {
-            print_error(campaign_cycle_message(campaign.path, member));
+            print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(campaign.path, member));
             skipped_[&campaign].push_back({campaign.members.size(), std::move(member), true});
             refusing_.insert(&campaign);
             return;
@@ -196,7 +196,7 @@ private:
         if (!opened.first || !options_.diagnostics)
             return;
         for (const Diagnostic& diagnostic : opened.diagnostics)
-            print_diagnostic(diagnostic.text);
+            print_diagnostic(diagnostic);
         if (opened.kind == FileKind::session)
             check_session_configuration(opened.record, opened.config_line);
     }
@@ -206,7 +206,7 @@ private:
     {
         while (frame.next_diagnostic < frame.diagnostics.size()
                && frame.diagnostics[frame.next_diagnostic].line < line)
-            print_diagnostic(frame.diagnostics[frame.next_diagnostic++].text);
+            print_diagnostic(frame.diagnostics[frame.next_diagnostic++]);
     }
 
     // Prints what reading a shared campaign again prints: the announcements of
@@ -235,7 +235,7 @@ private:
                 && (*top.skipped)[top.next_skipped].position == top.member) {
                 const SkippedMember& skipped = (*top.skipped)[top.next_skipped++];
                 if (skipped.cycle)
-                    print_error(campaign_cycle_message(record.path, skipped.path));
+                    print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(record.path, skipped.path));
                 else
                     print_verbose(parsing_message(skipped.path));
                 continue;

@@ -9,6 +9,6 @@ std::string require_env(const char* name)
 {
     if (const char* value = std::getenv(name))
         return value;
-    print_error(env_undefined_message(QString::fromLatin1(name)));
+    print_error(DiagnosticKind::environment_undefined, env_undefined_message(QString::fromLatin1(name)));
     return name;
 }

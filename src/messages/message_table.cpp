@@ -47,11 +47,14 @@ QString help_message()
         "  --map-path FROM=TO\n"
         "                    read absolute paths in the legacy files that begin with\n"
         "                    FROM as beginning with TO; may be given several times\n"
+        "  --sarif FILE      report as --warnings does, and also write the reports to FILE as a SARIF log\n"
+        "  --color=WHEN      colour the reports: auto (when the error stream is a terminal), always or never\n"
         "  --help            print this help and end\n"
         "  --version         print the version and end\n"
         "Environment:\n"
         "  KELMARDIR         installation root; the message catalogues are in $KELMARDIR/lib/locale\n"
-        "  NEVRAHOME         workbench root, named in the document type line of both outputs\n",
+        "  NEVRAHOME         workbench root, named in the document type line of both outputs\n"
+        "  NO_COLOR          when set and not empty, --color=auto colours nothing\n",
         "Printed after the usage line by --help; keep the option names as they are");
 }
 
@@ -133,6 +136,12 @@ QString bad_path_map_message(std::string_view value)
                                        "%1 is the value given after --map-path, empty when there is none; "
                                        "FROM=TO is the form --help shows")
         .arg(from_local(value));
+}
+
+QString sarif_file_missing_message()
+{
+    return QCoreApplication::translate("Error", "--sarif needs a file name\n",
+                                       "--sarif is the option that names the SARIF log file");
 }
 
 QString kelmardir_unset_message()

@@ -22,6 +22,7 @@ QString campaign_cycle_message(std::string_view campaign, std::string_view membe
 QString output_is_input_message(std::string_view file_name);
 QString output_written_twice_message(std::string_view file_name);
 QString bad_path_map_message(std::string_view value);
+QString sarif_file_missing_message();
 
 // Start-up messages: shown before any catalogue exists, so never translated.
 QString kelmardir_unset_message();

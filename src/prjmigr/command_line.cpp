@@ -40,6 +40,25 @@ void add_map(CommandLine& command_line, const std::string& value)
     command_line.maps.push_back({value.substr(0, equals), value.substr(equals + 1)});
 }
 
+void set_sarif_file(CommandLine& command_line, std::optional<std::string> name)
+{
+    command_line.sarif_file_missing = !name || name->empty();
+    command_line.sarif_file = command_line.sarif_file_missing ? std::nullopt : std::move(name);
+}
+
+// The choice of "--color=WHEN"; none for any other argument.
+std::optional<CommandLine::Colour> colour_option(std::string_view argument)
+{
+    using Colour = CommandLine::Colour;
+    if (argument == "--color=auto")
+        return Colour::automatic;
+    if (argument == "--color=always")
+        return Colour::always;
+    if (argument == "--color=never")
+        return Colour::never;
+    return std::nullopt;
+}
+
 }  // namespace
 
 CommandLine parse_command_line(const std::vector<std::string>& arguments)
@@ -70,6 +89,13 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments)
             add_map(command_line, ++i < arguments.size() ? arguments[i] : std::string());
         } else if (argument.rfind("--map-path=", 0) == 0) {
             add_map(command_line, argument.substr(std::string("--map-path=").size()));
+        } else if (argument == "--sarif") {
+            // Like "-o", the next argument is the name, whatever it looks like.
+            set_sarif_file(command_line, ++i < arguments.size() ? std::optional(arguments[i]) : std::nullopt);
+        } else if (argument.rfind("--sarif=", 0) == 0) {
+            set_sarif_file(command_line, argument.substr(8));
+        } else if (const std::optional<CommandLine::Colour> colour = colour_option(argument)) {
+            command_line.colour = *colour;
         } else if (argument == "--help") {
             command_line.stop = CommandLine::Stop::help;
             return command_line;

@@ -25,6 +25,11 @@ struct CommandLine {
     std::vector<PathMap> maps;                // "--map-path FROM=TO", in order
     // The value of the first "--map-path" that is no FROM=TO: it ends the run.
     std::optional<std::string> bad_map;
+    // "--sarif FILE": the diagnostics, and a SARIF log of the run in FILE.
+    std::optional<std::string> sarif_file;
+    bool sarif_file_missing = false;          // "--sarif" last, or with an empty name
+    // "--color=WHEN"
+    enum class Colour { automatic, always, never } colour = Colour::automatic;
     std::vector<IgnoredArgument> ignored;     // in argument order
     // "--help" or "--version" ends the examination where it stands.
     enum class Stop { none, help, version } stop = Stop::none;

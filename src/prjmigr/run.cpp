@@ -1,16 +1,25 @@
 #include "prjmigr/run.h"
 
+#include <filesystem>
+
 #include "legacy/reader.h"
 #include "messages/console.h"
 #include "messages/diagnostic_messages.h"
 #include "messages/message_table.h"
 #include "prjmigr/output_file.h"
 #include "prjmigr/output_names.h"
+#include "prjmigr/sarif_log.h"
 #include "writers/objects_writer.h"
 #include "writers/project_writer.h"
 #include "writers/test_tree_writer.h"
 
 namespace {
+
+// --warnings, --check and --sarif report what the conversion leaves out.
+bool reports_diagnostics(const CommandLine& command_line)
+{
+    return command_line.report != CommandLine::Report::none || command_line.sarif_file.has_value();
+}
 
 // What the readings of one run share: the options of the command line, the
 // files with the folders listed so far, and what the readings found.
@@ -20,7 +29,7 @@ struct Reading {
     ReadingOutcome outcome;
 
     explicit Reading(const CommandLine& command_line)
-        : options{command_line.report != CommandLine::Report::none, command_line.windows_paths, command_line.maps}
+        : options{reports_diagnostics(command_line), command_line.windows_paths, command_line.maps}
     {
     }
 
@@ -35,9 +44,9 @@ struct Reading {
 };
 
 // An output failure: the error, and under --warnings the system's reason.
-void report_output_failure(const QString& error, const std::string& name, int reason)
+void report_output_failure(DiagnosticKind kind, const QString& error, const std::string& name, int reason)
 {
-    print_error(error);
+    print_error(kind, error);
     print_diagnostic(output_failure_note(name, reason));
 }
 
@@ -45,7 +54,7 @@ bool open_output(OutputFile& file, const std::string& name)
 {
     if (file.open(name))
         return true;
-    report_output_failure(unable_to_open_message(name), name, file.error());
+    report_output_failure(DiagnosticKind::output_unopenable, unable_to_open_message(name), name, file.error());
     return false;
 }
 
@@ -57,10 +66,10 @@ bool finish_output(OutputFile& file, OutputStream& out, const std::string& name)
     case OutputFile::Outcome::written:
         return true;
     case OutputFile::Outcome::write_failed:
-        report_output_failure(unable_to_write_message(name), name, file.error());
+        report_output_failure(DiagnosticKind::output_unwritable, unable_to_write_message(name), name, file.error());
         return false;
     case OutputFile::Outcome::is_input:
-        print_error(output_is_input_message(name));
+        print_error(DiagnosticKind::output_is_input, output_is_input_message(name));
         return false;
     }
     return false;
@@ -70,7 +79,7 @@ bool commit_output(OutputFile& file, const std::string& name)
 {
     if (file.commit())
         return true;
-    report_output_failure(unable_to_write_message(name), name, file.error());
+    report_output_failure(DiagnosticKind::output_unwritable, unable_to_write_message(name), name, file.error());
     return false;
 }
 
@@ -83,7 +92,7 @@ bool write_project_file(const CommandLine& command_line, const OutputNames& name
     const auto failed = [&] {
         if (!out.failed())
             return false;
-        report_output_failure(unable_to_write_message(names.project_file), names.project_file, out.error());
+        report_output_failure(DiagnosticKind::output_unwritable, unable_to_write_message(names.project_file), names.project_file, out.error());
         return true;
     };
 
@@ -120,7 +129,34 @@ bool write_objects(const OutputNames& names, OutputFile& file)
     return finish_output(file, out, names.objects_file);
 }
 
-QString ignored_argument_message(const IgnoredArgument& ignored)
+// The log of a run; `exit_code` is the run's own, before the log is written.
+bool write_sarif_log(const std::string& name, const std::vector<Diagnostic>& records, int exit_code)
+{
+    OutputFile file;
+    if (!open_output(file, name))
+        return false;
+    std::error_code error;
+    const std::string working_directory = std::filesystem::current_path(error).native();
+    const QByteArray log = sarif_log(records, exit_code & 0xff, error ? "/" : working_directory);
+    OutputStream out(file.device());
+    out.put(std::string_view(log.constData(), static_cast<size_t>(log.size())));
+    return finish_output(file, out, name) && commit_output(file, name);
+}
+
+bool use_colour(CommandLine::Colour colour)
+{
+    switch (colour) {
+    case CommandLine::Colour::always:
+        return true;
+    case CommandLine::Colour::never:
+        return false;
+    case CommandLine::Colour::automatic:
+        break;
+    }
+    return error_stream_shows_colour();
+}
+
+Diagnostic ignored_argument_message(const IgnoredArgument& ignored)
 {
     switch (ignored.why) {
     case IgnoredArgument::Why::not_legacy_file:
@@ -146,7 +182,6 @@ int run_check(const CommandLine& command_line)
     for (const std::string& path : command_line.session_files)
         reading.read(path);
     reading.finish();
-    print_verbose(done_message());
     return error_stream_messages() == 0 ? k_exit_success : k_exit_reported;
 }
 
@@ -155,7 +190,7 @@ int run_conversion(const CommandLine& command_line)
     const OutputNames names =
         derive_output_names(command_line.project_files.front(), command_line.output_name);
     if (outputs_share_a_file(names)) {
-        print_error(output_written_twice_message(names.project_file));
+        print_error(DiagnosticKind::output_written_twice, output_written_twice_message(names.project_file));
         return k_exit_failure;
     }
     // Both documents are complete, on disk and checked before either target is
@@ -165,7 +200,6 @@ int run_conversion(const CommandLine& command_line)
     if (!write_project_file(command_line, names, project_file) || !write_objects(names, objects_file)
         || !commit_output(project_file, names.project_file) || !commit_output(objects_file, names.objects_file))
         return k_exit_failure;
-    print_verbose(done_message());
     return k_exit_success;
 }
 
@@ -197,16 +231,29 @@ int run_prjmigr(const std::vector<std::string>& arguments)
         print_error(bad_path_map_message(*command_line.bad_map));
         return k_exit_fatal;
     }
+    if (command_line.sarif_file_missing) {
+        print_error(sarif_file_missing_message());
+        return k_exit_fatal;
+    }
     // The console's gate for the driver's own diagnostic lines; the reader
     // receives the choice in its options.
-    g_diagnostics = command_line.report != CommandLine::Report::none;
+    g_diagnostics = reports_diagnostics(command_line);
+    std::vector<Diagnostic> records;
+    const bool colour = use_colour(command_line.colour);
+    set_diagnostic_output({colour, command_line.sarif_file ? &records : nullptr});
     for (const IgnoredArgument& ignored : command_line.ignored)
         print_diagnostic(ignored_argument_message(ignored));
     if (command_line.project_files.empty()) {
+        set_diagnostic_output({colour, nullptr});
         print_error(no_project_message());
         return k_exit_fatal;
     }
-    if (command_line.report == CommandLine::Report::check)
-        return run_check(command_line);
-    return run_conversion(command_line);
+    int exit_code = command_line.report == CommandLine::Report::check ? run_check(command_line)
+                                                                       : run_conversion(command_line);
+    set_diagnostic_output({colour, nullptr});
+    if (command_line.sarif_file && !write_sarif_log(*command_line.sarif_file, records, exit_code))
+        exit_code = k_exit_failure;
+    if (exit_code != k_exit_failure)
+        print_verbose(done_message());
+    return exit_code;
 }

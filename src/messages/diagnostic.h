@@ -1,0 +1,67 @@
+// A diagnostic as a record: what it is about (its kind, which fixes its level),
+// where (nothing, a file, or a line of a file) and its text. The error stream
+// shows it as one line in the compilers' form; the SARIF log as one result.
+#pragma once
+
+#include <QString>
+#include <cstddef>
+#include <optional>
+#include <string>
+
+// Every kind the tool reports, in the order of the rules of the SARIF log.
+enum class DiagnosticKind {
+    ignored_argument,
+    unknown_option,
+    extra_project,
+    missing_output_name,
+    unreadable_argument,
+    unreadable_member,
+    argument_suggestion,
+    member_suggestion,
+    no_header,
+    near_header,
+    foreign_key,
+    no_key,
+    key_before_configuration,
+    repeated_key,
+    repeated_configuration,
+    yes_no_value,
+    undeclared_configuration,
+    declared_configuration,
+    no_configuration_line,
+    // "(E) " messages of a run that reads legacy files.
+    campaign_cycle,
+    output_unopenable,
+    output_unwritable,
+    output_is_input,
+    environment_undefined,
+    output_failure_reason,  // a note after an output error
+    output_written_twice,   // an error
+    windows_paths,          // a note after the reading
+};
+
+enum class DiagnosticLevel { error, warning, note };
+
+struct Diagnostic {
+    DiagnosticKind kind;
+    std::optional<std::string> file;  // none: about the command line or the run
+    size_t line = 0;                  // 0: about the whole file
+    QString text;                     // placeholders filled, translated, no line end
+};
+
+// What the SARIF log says of a kind.
+struct DiagnosticRule {
+    const char* id;  // stable: the manual page lists them
+    DiagnosticLevel level;
+    QString description;  // translated
+};
+
+constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::windows_paths) + 1;
+
+DiagnosticRule diagnostic_rule(DiagnosticKind kind);
+DiagnosticLevel level_of(DiagnosticKind kind);
+
+// The line of the error stream, line end included: "(E) TEXT" for an error,
+// "LOCATION: KEYWORD TEXT" otherwise, the location and keyword in bold colours
+// when `colour` is set. A diagnostic without a file is located at "prjmigr".
+QString diagnostic_line(const Diagnostic& diagnostic, bool colour);
