@@ -1,11 +1,14 @@
 // The end-to-end cases: each folder of tests/golden is one run of the built tool,
 // its legacy files and what the run must print and write (tests/golden/README.md
 // lists the files that describe a run). The tool's streams and exit code, and
-// every document it writes, are compared byte for byte; every file that was
-// there before must be left as it was, and nothing else may appear.
+// every document it writes, are compared byte for byte (a SARIF log as JSON);
+// every file that was there before must be left as it was, and nothing else may appear.
 #include <QDir>
 #include <QDirIterator>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
@@ -69,6 +72,43 @@ EnvChanges env_of(const std::string& folder, const std::string& here)
     return changes;
 }
 
+// Where the logs a run wrote are kept for the SARIF validator (test sarif_logs).
+std::string kept_logs(const std::string& name)
+{
+    return std::string(PRJMIGR_BUILD_DIR) + "/sarif-logs/" + name;
+}
+
+// A SARIF log: the expected JSON, key order free, and one result for each line
+// of the error stream, in order, with that line's level, location and text.
+void expect_sarif_log(const std::string& want, const std::string& got, const std::string& err)
+{
+    const QJsonDocument log = QJsonDocument::fromJson(QByteArray::fromStdString(got));
+    EXPECT_TRUE(QJsonDocument::fromJson(QByteArray::fromStdString(want)) == log) << got;
+    const QJsonArray results = log["runs"][0]["results"].toArray();
+    const std::vector<std::string> lines = lines_of(err);
+    ASSERT_EQ(results.size(), static_cast<qsizetype>(lines.size()));
+    for (qsizetype i = 0; i < results.size(); ++i) {
+        const std::string& line = lines[static_cast<size_t>(i)];
+        const QString level = results[i]["level"].toString();
+        const std::string text = results[i]["message"]["text"].toString().toStdString();
+        if (level == QStringLiteral("error")) {
+            EXPECT_EQ(line, "(E) " + text);
+            continue;
+        }
+        const QJsonValue location = results[i]["locations"][0]["physicalLocation"];
+        QByteArray uri = location["artifactLocation"]["uri"].toString().toLatin1();
+        uri.remove(0, uri.startsWith("file://") ? 7 : 0);
+        std::string where = location.isUndefined() ? "prjmigr" : QString::fromLocal8Bit(QByteArray::fromPercentEncoding(uri)).toStdString();
+        if (const int number = location["region"]["startLine"].toInt())
+            where += ":" + std::to_string(number);
+        // Between the location and the text, the keyword of the level, in the catalogue's language.
+        const size_t keyword = where.size() + 2, keyword_end = line.size() - text.size() - 1;
+        ASSERT_TRUE(line.rfind(where + ": ", 0) == 0 && line.size() > keyword + text.size() + 1
+                    && line.substr(keyword_end) == " " + text) << line << " ~ " << where << " " << text;
+        EXPECT_EQ(line.compare(keyword, 4, "note") == 0, level == QStringLiteral("note")) << line;
+    }
+}
+
 class GoldenTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(GoldenTest, PrintsAndWritesWhatTheCaseSays)
@@ -87,6 +127,7 @@ TEST_P(GoldenTest, PrintsAndWritesWhatTheCaseSays)
         env["KELMARDIR"] = tree.path("kelmar");
     }
     const std::map<std::string, std::string> before = snapshot(tree);
+    QDir(QString::fromStdString(kept_logs(GetParam()))).removeRecursively();
 
     const ToolRun run = run_tool(lines_of(read_file(folder + "/args")), tree.root(), env);
     const std::string exit_code = read_file(folder + "/exit_code");
@@ -100,8 +141,13 @@ TEST_P(GoldenTest, PrintsAndWritesWhatTheCaseSays)
         const std::string relative = expected.relativeFilePath(it.next()).toStdString();
         const std::string want = read_file(folder + "/expected/" + relative);
         const std::string got = after.count(relative) ? tree.read(relative) : "<not written>";
-        EXPECT_TRUE(want == got) << relative << ": " << first_difference(want, got);
-        expect_well_formed_xml(tree.path(relative));
+        if (QFileInfo(expected.filePath(QString::fromStdString(relative))).suffix() == QStringLiteral("sarif")) {
+            expect_sarif_log(substituted(want, tree.root()), got, run.err);
+            write_file(kept_logs(GetParam() + "/" + relative), got);
+        } else {
+            EXPECT_TRUE(want == got) << relative << ": " << first_difference(want, got);
+            expect_well_formed_xml(tree.path(relative));
+        }
         // An expected document may replace an earlier file; it is checked above.
         if (before.count(relative))
             after[relative] = before.at(relative);

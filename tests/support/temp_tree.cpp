@@ -1,7 +1,6 @@
 #include "support/temp_tree.h"
 
 #include <QDir>
-#include <QDirIterator>
 #include <QFileInfo>
 #include <algorithm>
 #include <filesystem>
@@ -17,11 +16,15 @@ TempTree::TempTree() : root_(dir_.path().toStdString())
 
 void TempTree::write(const std::string& relative, const std::string& bytes) const
 {
-    const std::string full = path(relative);
-    QDir().mkpath(QFileInfo(QString::fromStdString(full)).path());
-    std::ofstream file(full, std::ios::binary | std::ios::trunc);
+    write_file(path(relative), bytes);
+}
+
+void write_file(const std::string& path, const std::string& bytes)
+{
+    QDir().mkpath(QFileInfo(QString::fromStdString(path)).path());
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
     file << bytes;
-    ASSERT_TRUE(file.good()) << full;
+    ASSERT_TRUE(file.good()) << path;
 }
 
 std::string TempTree::read(const std::string& relative) const
@@ -31,12 +34,10 @@ std::string TempTree::read(const std::string& relative) const
 
 std::vector<std::string> TempTree::list() const
 {
+    // Names as bytes, which need not be UTF-8; links are not followed.
     std::vector<std::string> entries;
-    const QDir base(QString::fromStdString(root_));
-    QDirIterator it(base.path(), QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
-                    QDirIterator::Subdirectories);
-    while (it.hasNext())
-        entries.push_back(base.relativeFilePath(it.next()).toStdString());
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(root_))
+        entries.push_back(entry.path().lexically_relative(root_).string());
     std::sort(entries.begin(), entries.end());
     return entries;
 }

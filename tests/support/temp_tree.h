@@ -34,3 +34,5 @@ std::map<std::string, std::string> snapshot(const TempTree& tree);
 
 // The bytes of a file, or an empty text when it cannot be read.
 std::string read_file(const std::string& path);
+// Writes `bytes` to `path`, creating its folders.
+void write_file(const std::string& path, const std::string& bytes);
