@@ -27,6 +27,7 @@ TARGET_N = 20000
 LIMIT_FLOOR, LIMIT_DOUBLING, LIMIT_RSS_MIB, LIMIT_STARTUP = 2.0, 2.2, 64.0, 1.3
 LIMIT_OPTIONS = {"--warnings": 1.10, "--check": 0.5, "--windows-paths": 1.2}
 LIMIT_WINDOWS_WRITTEN = 1.5     # the tree written on Windows, read with --windows-paths
+LIMIT_SARIF = 1.10              # --sarif against --warnings: the same lines and a log
 LIMIT_FANOUT_GROWTH_MIB = 8.0
 FULL = {"sizes": [5000, 10000, 20000, 40000], "fanout_depths": [18, 19, 20], "configs": 16,
         "repeat": 5, "startup_runs": 200}
@@ -276,11 +277,15 @@ def measure_size(args, env, n, with_options):
                    "count=%d" % -(-(os.path.getsize(rtp) + os.path.getsize(inf)) // 2 ** 20)]
     # The options run next to the plain conversion, so that drift hits them
     # alike.  --check writes nothing: its runs keep the outputs for the floor.
+    sarif = os.path.join(root, "bench.sarif")
     commands = [("tool", tool)] + [(option, [args.tool, option] + tool[1:])
                                    for option in (LIMIT_OPTIONS if with_options else [])]
+    if with_options:
+        commands.append(("--sarif", [args.tool, "--sarif=" + sarif] + tool[1:]))
     prepare = {"tool": FRESH_START + [rtp, inf], "--warnings": FRESH_START + [rtp, inf],
                "--windows-paths": FRESH_START + [rtp, inf],
-               "--check": FRESH_START, "floor": FRESH_START + [rtp + ".copy", inf + ".copy"],
+               "--check": FRESH_START, "--sarif": FRESH_START + [rtp, inf, sarif],
+               "floor": FRESH_START + [rtp + ".copy", inf + ".copy"],
                "write floor": FRESH_START + [zeros]}
     if with_options:
         # The tree written on Windows must give the same documents, byte for byte.
@@ -381,6 +386,8 @@ def targets(sizes, fans, startup):
     out += [("N=%d written on Windows, --windows-paths/plain, %.3f s" % (
         sizes[-1]["n"], last["windows-written"]), last["windows-written"] / last["tool"],
         LIMIT_WINDOWS_WRITTEN)]
+    out += [("N=%d --sarif/--warnings, %.3f s" % (sizes[-1]["n"], last["--sarif"]),
+             last["--sarif"] / last["--warnings"], LIMIT_SARIF)]
     ran = [f for f in fans if "skipped" not in f]
     out += [("fan-out 2^%d -> 2^%d time step" % (a["depth"], b["depth"]),
              b["median"] / a["median"], LIMIT_DOUBLING ** (b["depth"] - a["depth"]))

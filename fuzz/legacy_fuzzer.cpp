@@ -3,7 +3,9 @@
 // libxml2 (which also rejects bytes that are not UTF-8 and characters XML
 // forbids) and use no entity but the predefined ones. With diagnostics chosen,
 // the run is made again with them on: documents, standard output and error
-// lines must stay the same, each diagnostic one line in the compilers' form.
+// lines must stay the same, each diagnostic one line in the compilers' form;
+// and each record printed, turned into its SARIF result and back into a line,
+// must give the line printed (its colours taken out, too).
 // Some inputs are read as written on Windows, some through path maps.
 //
 // Parts of the input, separated by lines "====": a control part (its first
@@ -11,6 +13,9 @@
 // own), the project legacy/p.prj, the campaign legacy/c.cmp, then the files the
 // campaign lines name, in the order the reader first asks for them; parts left
 // over are the sessions of the command line. Any part may be of any kind.
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QRegularExpression>
 #include <cerrno>
 #include <cstdint>
 #include <cstdlib>
@@ -24,6 +29,7 @@
 
 #include "legacy/reader.h"
 #include "messages/console.h"
+#include "prjmigr/sarif_log.h"
 #include "writers/objects_writer.h"
 #include "writers/project_writer.h"
 #include "writers/test_tree_writer.h"
@@ -194,11 +200,13 @@ struct RunResult {
 // The folders listed by the first run stay listed for the second, as they
 // would on a disk that does not change: `files` serves both.
 RunResult run(const LegacyFiles& files, const ReaderOptions& options, const std::vector<std::string>& campaign_paths,
-              const std::vector<std::string>& session_paths)
+              const std::vector<std::string>& session_paths,
+              std::vector<Diagnostic>* records = nullptr)
 {
     RunResult result;
     reset_legacy_model();
     capture_console(&result.out, &result.err);
+    set_diagnostic_output({false, records});
     ReadingOutcome outcome;
     g_project = read_legacy_file(k_project_path, options, files, outcome);
     const LegacyRecord* project = g_project ? &g_project->root() : nullptr;
@@ -230,6 +238,7 @@ RunResult run(const LegacyFiles& files, const ReaderOptions& options, const std:
         result.documents.emplace(project_out.buffered(), objects_out.buffered());
     }
     capture_console(nullptr, nullptr);
+    set_diagnostic_output({});
     return result;
 }
 
@@ -254,6 +263,31 @@ std::string checked_error_lines(std::string_view err)
             __builtin_trap();
     }
     return errors;
+}
+
+// The line of the record that a SARIF result stands for: its rule, location and text.
+std::string line_of_result(const QJsonObject& result)
+{
+    size_t kind = 0;
+    const QString id = result[QStringLiteral("ruleId")].toString();
+    while (kind < k_diagnostic_kinds && QString::fromLatin1(diagnostic_rule(DiagnosticKind(kind)).id) != id)
+        ++kind;
+    if (kind == k_diagnostic_kinds || result[QStringLiteral("ruleIndex")].toInt() != static_cast<int>(kind))
+        __builtin_trap();
+    Diagnostic diagnostic{DiagnosticKind(kind), std::nullopt, 0, result[QStringLiteral("message")][QStringLiteral("text")].toString()};
+    const QJsonValue location = result[QStringLiteral("locations")][0][QStringLiteral("physicalLocation")];
+    if (!location.isUndefined()) {
+        QByteArray uri = location[QStringLiteral("artifactLocation")][QStringLiteral("uri")].toString().toLatin1();
+        uri.remove(0, uri.startsWith("file://") ? 7 : 0);
+        diagnostic.file = QByteArray::fromPercentEncoding(uri).toStdString();
+        diagnostic.line = static_cast<size_t>(location[QStringLiteral("region")][QStringLiteral("startLine")].toInteger());
+    }
+    static const QRegularExpression k_colour(QStringLiteral("\x1b\\[[0-9;]*m"));
+    QString coloured = diagnostic_line(diagnostic, true);
+    const QString line = diagnostic_line(diagnostic, false);
+    if (coloured.remove(k_colour) != line)
+        __builtin_trap();
+    return line.toLocal8Bit().toStdString();
 }
 
 }  // namespace
@@ -322,10 +356,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     fuzz_files.freeze();
     reader_options.diagnostics = true;
     g_diagnostics = 1;  // the console's gate
-    const RunResult reported = run(files, reader_options, campaign_paths, session_paths);
+    std::vector<Diagnostic> records;
+    const RunResult reported = run(files, reader_options, campaign_paths, session_paths, &records);
     g_diagnostics = 0;
     if (reported.documents != plain.documents || reported.out != plain.out
         || checked_error_lines(reported.err) != plain.err)
+        __builtin_trap();
+    std::string lines;
+    for (const Diagnostic& record : records)
+        lines += line_of_result(sarif_result(record));
+    if (lines != reported.err)
         __builtin_trap();
     return 0;
 }
