@@ -109,5 +109,5 @@ QByteArray sarif_log(const std::vector<Diagnostic>& records, int exit_code, std:
         {QStringLiteral("version"), QStringLiteral("2.1.0")},
         {QStringLiteral("runs"), QJsonArray{run}},
     };
-    return QJsonDocument(log).toJson(QJsonDocument::Indented);
+    return QJsonDocument(log).toJson(QJsonDocument::Compact);
 }
