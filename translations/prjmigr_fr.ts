@@ -135,6 +135,13 @@ Environnement :
 </translation>
     </message>
     <message>
+        <source>Output file %1 would be written twice: the SARIF log cannot have the name of the project file or the objects file
+</source>
+        <comment>%1 is a file name, as given after --sarif</comment>
+        <translation>Le fichier de sortie %1 serait écrit deux fois : le journal SARIF ne peut pas porter le nom du fichier projet ni celui du fichier des objets
+</translation>
+    </message>
+    <message>
         <source>--map-path needs a value FROM=TO, not &quot;%1&quot;
 </source>
         <comment>%1 is the value given after --map-path, empty when there is none; FROM=TO is the form --help shows</comment>

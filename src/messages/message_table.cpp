@@ -130,6 +130,15 @@ QString output_written_twice_message(std::string_view file_name)
         .arg(from_local(file_name));
 }
 
+QString log_written_twice_message(std::string_view file_name)
+{
+    return QCoreApplication::translate("Error",
+                                       "Output file %1 would be written twice: the SARIF log cannot have the "
+                                       "name of the project file or the objects file\n",
+                                       "%1 is a file name, as given after --sarif")
+        .arg(from_local(file_name));
+}
+
 QString bad_path_map_message(std::string_view value)
 {
     return QCoreApplication::translate("Error", "--map-path needs a value FROM=TO, not \"%1\"\n",

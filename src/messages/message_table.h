@@ -21,6 +21,7 @@ QString env_undefined_message(const QString& variable);
 QString campaign_cycle_message(std::string_view campaign, std::string_view member);
 QString output_is_input_message(std::string_view file_name);
 QString output_written_twice_message(std::string_view file_name);
+QString log_written_twice_message(std::string_view file_name);
 QString bad_path_map_message(std::string_view value);
 QString sarif_file_missing_message();
 

@@ -33,14 +33,25 @@ QString destination(const std::string& name)
     return folder.isEmpty() ? file.absoluteFilePath() : folder + u'/' + file.fileName();
 }
 
+// Replacing either name would replace one file.
+bool names_share_a_file(const std::string& name, const std::string& other)
+{
+    if (name == other)
+        return true;
+    const std::optional<FileId> file = identify_disk_file(name);
+    if (file && file == identify_disk_file(other))
+        return true;  // hard links too
+    return destination(name) == destination(other);
+}
+
 }  // namespace
 
 bool outputs_share_a_file(const OutputNames& names)
 {
-    if (names.project_file == names.objects_file)
-        return true;
-    const std::optional<FileId> project = identify_disk_file(names.project_file);
-    if (project && project == identify_disk_file(names.objects_file))
-        return true;  // hard links too
-    return destination(names.project_file) == destination(names.objects_file);
+    return names_share_a_file(names.project_file, names.objects_file);
+}
+
+bool log_shares_an_output(const OutputNames& names, const std::string& log_name)
+{
+    return names_share_a_file(log_name, names.project_file) || names_share_a_file(log_name, names.objects_file);
 }

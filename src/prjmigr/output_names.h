@@ -19,3 +19,6 @@ OutputNames derive_output_names(const std::string& project_input,
 // existing file, or a symbolic link leading to the other name. The objects file
 // would replace the project file.
 bool outputs_share_a_file(const OutputNames& names);
+
+// The log, written last, would replace one of the two documents, in the sense above.
+bool log_shares_an_output(const OutputNames& names, const std::string& log_name);

@@ -156,6 +156,15 @@ bool use_colour(CommandLine::Colour colour)
     return error_stream_shows_colour();
 }
 
+// The log is written after the documents, so it would silently replace one of
+// them. --check writes no document.
+bool log_replaces_a_document(const CommandLine& command_line)
+{
+    return command_line.sarif_file && command_line.report != CommandLine::Report::check
+        && log_shares_an_output(derive_output_names(command_line.project_files.front(), command_line.output_name),
+                                *command_line.sarif_file);
+}
+
 Diagnostic ignored_argument_message(const IgnoredArgument& ignored)
 {
     switch (ignored.why) {
@@ -247,6 +256,11 @@ int run_prjmigr(const std::vector<std::string>& arguments)
         set_diagnostic_output({colour, nullptr});
         print_error(no_project_message());
         return k_exit_fatal;
+    }
+    if (log_replaces_a_document(command_line)) {
+        set_diagnostic_output({colour, nullptr});
+        print_error(log_written_twice_message(*command_line.sarif_file));
+        return k_exit_failure;
     }
     int exit_code = command_line.report == CommandLine::Report::check ? run_check(command_line)
                                                                        : run_conversion(command_line);
