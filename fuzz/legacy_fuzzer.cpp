@@ -100,14 +100,16 @@ public:
             LegacyText text;
             const std::optional<size_t> part = find(path);
             text.error = part ? 0 : ENOENT;
-            text.id = FileId{1, static_cast<ino_t>(part.value_or(0))};
             text.regular = true;
-            if (!part || !content)
+            if (!part)
                 return text;
-            if (loads_ == k_max_loads) {
-                text.error = EMFILE;
+            if (content && loads_ == k_max_loads) {
+                text.error = EMFILE;  // not opened: no identity
                 return text;
             }
+            text.id = FileId{1, static_cast<ino_t>(*part)};
+            if (!content)
+                return text;
             ++loads_;
             text.bytes = std::string(parts_[*part]);
             return text;

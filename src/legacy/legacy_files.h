@@ -14,7 +14,7 @@
 // A file opened for reading.
 struct LegacyText {
     int error = 0;         // why it cannot be read, an errno value; 0 when it can
-    FileId id;
+    std::optional<FileId> id;  // once opened, even when it cannot be read whole
     bool regular = false;  // a regular file, not a device or a FIFO
     std::string bytes;     // its whole content, when asked for
 };

@@ -85,6 +85,7 @@ public:
         print_verbose(parsing_message(path));
         LegacyText text = files_.read(path, true);
         if (text.error != 0) {
+            count_as_input(text);
             report_unreadable_argument(path, text.error);
             return false;
         }
@@ -131,7 +132,7 @@ private:
         // The identity comes with the open file: a member already on the chain is
         // refused before it is announced.
         LegacyText text = files_.read(member, true);
-        if (text.error == 0 && on_chain_.count(text.id) != 0) {
+        if (text.error == 0 && on_chain_.count(*text.id) != 0) {
             print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(campaign.path, member));
             skipped_[&campaign].push_back({campaign.members.size(), std::move(member), true});
             refusing_.insert(&campaign);
@@ -139,6 +140,7 @@ private:
         }
         print_verbose(parsing_message(member));
         if (text.error != 0) {
+            count_as_input(text);
             if (frame.first)
                 report_unreadable_member(campaign.path, line.line, member, text.error);
             skipped_[&campaign].push_back({campaign.members.size(), std::move(member), false});
@@ -159,7 +161,7 @@ private:
     {
         LegacyRecord& record = tree_.records.emplace_back();
         record.path = std::move(path);
-        Opened opened{record, text.id, g_input_files.insert(text.id).second, FileKind::none, {}, 0, {}};
+        Opened opened{record, *text.id, g_input_files.insert(*text.id).second, FileKind::none, {}, 0, {}};
         FileContent content = parse_legacy_text(text.bytes, record.path, options_, files_,
                                                 opened.first && options_.diagnostics ? &opened.diagnostics : nullptr);
         record.source_file = std::move(content.source_file);
@@ -248,6 +250,14 @@ private:
             print_verbose(parsing_message(member.path));
             visit(member);
         }
+    }
+
+    // A file opened but left out (too large, a read error) is still an input:
+    // no output may replace it.
+    static void count_as_input(const LegacyText& text)
+    {
+        if (text.id)
+            g_input_files.insert(*text.id);
     }
 
     void report_unreadable_argument(const std::string& path, int error) const

@@ -181,6 +181,13 @@ TEST(Special, Limits)
          "exec \"$PRJMIGR\" --warnings a.prj c.cmp", 0,
          "c.cmp:2: warning: big.ses cannot be read (File too large), so it is left out\n", {"a.rtp", "a.inf"},
          "same a ref"},
+        // Left out, it is still an input: -o naming it, as an argument or a member, is refused.
+        {"-o naming a session file of 300 MiB", {{"a.prj", k_project}, {"c.cmp", k_campaign_header + "FI big.ses\n"}},
+         "truncate -s 300M big.ses",
+         "\"$PRJMIGR\" -o big.ses a.prj big.ses; test $? = 255 && exec \"$PRJMIGR\" -o big.ses a.prj c.cmp", 255,
+         "(E) Output file big.ses is also an input file; it is left unchanged\n"
+             "(E) Output file big.ses is also an input file; it is left unchanged\n",
+         {}, ":"},
     });
 }
 
