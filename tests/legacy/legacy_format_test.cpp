@@ -53,4 +53,13 @@ TEST_F(LegacyFormatTest, OnlyALineFeedEndsALineAndOnlyABlankEndsAKey)
     EXPECT_EQ(record.link_file, "last");       // the last line needs no line feed
 }
 
+TEST_F(LegacyFormatTest, ResetEmptiesTheRunWideLists)
+{
+    parse(k_session + "FP t.ptu\nFS t.c\n");
+    ASSERT_EQ(g_script_files.paths.size() + g_source_files.paths.size(), 2u);
+    reset_legacy_model();
+    EXPECT_TRUE(g_script_files.paths.empty() && g_script_files.folded.empty());
+    EXPECT_TRUE(g_source_files.paths.empty() && g_source_files.folded.empty());
+}
+
 }  // namespace
