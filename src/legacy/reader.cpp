@@ -20,6 +20,14 @@
 
 namespace {
 
+// The verbose line that a file is being read; made only when it is printed,
+// since most runs read thousands of files quietly.
+void announce(const std::string& path)
+{
+    if (g_verbose)
+        print_verbose(parsing_message(path));
+}
+
 // A chain of campaigns being read, as a number: equal chains get equal numbers.
 // 0 is the empty chain.
 using ChainId = size_t;
@@ -82,7 +90,7 @@ public:
 
     bool read(const std::string& path)
     {
-        print_verbose(parsing_message(path));
+        announce(path);
         LegacyText text = files_.read(path, true);
         if (text.error != 0) {
             count_as_input(text);
@@ -138,7 +146,7 @@ private:
             refusing_.insert(&campaign);
             return;
         }
-        print_verbose(parsing_message(member));
+        announce(member);
         if (text.error != 0) {
             count_as_input(text);
             if (frame.first)
@@ -215,7 +223,7 @@ private:
     // every file it reads and the cycles it refuses.
     void replay(const LegacyRecord& campaign) const
     {
-        print_verbose(parsing_message(campaign.path));
+        announce(campaign.path);
         struct Position {
             const LegacyRecord* record;
             const std::vector<SkippedMember>* skipped;
@@ -239,7 +247,7 @@ private:
                 if (skipped.cycle)
                     print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(record.path, skipped.path));
                 else
-                    print_verbose(parsing_message(skipped.path));
+                    announce(skipped.path);
                 continue;
             }
             if (top.member == record.members.size()) {
@@ -247,7 +255,7 @@ private:
                 continue;
             }
             const LegacyRecord& member = *record.members[top.member++];
-            print_verbose(parsing_message(member.path));
+            announce(member.path);
             visit(member);
         }
     }
