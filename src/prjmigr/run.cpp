@@ -1,11 +1,13 @@
 #include "prjmigr/run.h"
 
 #include <filesystem>
+#include <memory>
 
 #include "legacy/reader.h"
 #include "messages/console.h"
 #include "messages/diagnostic_messages.h"
 #include "messages/message_table.h"
+#include "prjmigr/job_thread.h"
 #include "prjmigr/output_file.h"
 #include "prjmigr/output_names.h"
 #include "prjmigr/sarif_log.h"
@@ -42,6 +44,12 @@ struct Reading {
             print_diagnostic(windows_paths_note());
     }
 };
+
+// A tree that a job on another thread can hold (jobs are copyable functions).
+std::shared_ptr<const LegacyTree> shared(LegacyTree tree)
+{
+    return std::make_shared<const LegacyTree>(std::move(tree));
+}
 
 // An output failure: the error, and under --warnings the system's reason.
 void report_output_failure(DiagnosticKind kind, const QString& error, const std::string& name, int reason)
@@ -103,18 +111,33 @@ bool write_project_file(const CommandLine& command_line, const OutputNames& name
     begin_test_tree(out);
     if (failed())
         return false;
+    // Each argument's tree is formatted and written on a thread of its own
+    // while the next argument is read; `out` is the thread's until it is done.
+    JobThread formatting;
+    const auto formatted = [&] {
+        formatting.wait();
+        return !failed();
+    };
     for (const std::string& path : command_line.campaign_files) {
-        if (const std::optional<LegacyTree> campaign = reading.read(path))
-            write_group(out, path, campaign->root(), project);
-        if (failed())
+        std::optional<LegacyTree> campaign = reading.read(path);
+        if (!formatted())
             return false;
+        if (campaign)
+            formatting.start([&out, &path, project, tree = shared(std::move(*campaign))] {
+                write_group(out, path, tree->root(), project);
+            });
     }
     for (const std::string& path : command_line.session_files) {
-        if (const std::optional<LegacyTree> session = reading.read(path))
-            write_test(out, path, session->root(), project);
-        if (failed())
+        std::optional<LegacyTree> session = reading.read(path);
+        if (!formatted())
             return false;
+        if (session)
+            formatting.start([&out, &path, project, tree = shared(std::move(*session))] {
+                write_test(out, path, tree->root(), project);
+            });
     }
+    if (!formatted())
+        return false;
     reading.finish();
     write_project_tail(out, names.objects_reference, project);
     return finish_output(file, out, names.project_file);
