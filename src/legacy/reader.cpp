@@ -4,7 +4,6 @@
 #include <deque>
 #include <limits>
 #include <map>
-#include <set>
 #include <unordered_map>
 #include <unordered_set>
 #include <utility>
@@ -305,7 +304,7 @@ private:
     ReadingOutcome& outcome_;
     LegacyTree& tree_;
     std::deque<Frame> frames_;
-    std::set<FileId> on_chain_;
+    FileIdSet on_chain_;
     std::map<std::pair<ChainId, FileId>, ChainId> chains_;
     std::unordered_map<ExpansionKey, const LegacyRecord*, ExpansionKeyHash> expansions_;
     std::unordered_map<const LegacyRecord*, std::vector<SkippedMember>> skipped_;

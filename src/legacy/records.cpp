@@ -4,7 +4,7 @@ std::optional<LegacyTree> g_project;
 PathList g_script_files;
 PathList g_source_files;
 std::vector<std::string> g_include_dirs;
-std::set<FileId> g_input_files;
+FileIdSet g_input_files;
 
 void reset_legacy_model()
 {

@@ -5,9 +5,9 @@
 #include <cstddef>
 #include <deque>
 #include <optional>
-#include <set>
 #include <string>
 #include <sys/types.h>
+#include <unordered_set>
 #include <utility>
 #include <vector>
 
@@ -29,6 +29,16 @@ struct FileId {
         return device == other.device && inode == other.inode;
     }
 };
+
+struct FileIdHash {
+    size_t operator()(const FileId& id) const
+    {
+        return std::hash<ino_t>()(id.inode) ^ (std::hash<dev_t>()(id.device) * 0x9E3779B97F4A7C15ULL);
+    }
+};
+
+// Files by identity: tens of thousands of them in a large run.
+using FileIdSet = std::unordered_set<FileId, FileIdHash>;
 
 // One "NC " line of a project file and the keys that follow it.
 struct TargetConfig {
@@ -122,7 +132,7 @@ extern PathList g_source_files;
 extern std::vector<std::string> g_include_dirs;
 // Every legacy file the run has opened, so that no output replaces one of them
 // and a file's diagnostics are given once.
-extern std::set<FileId> g_input_files;
+extern FileIdSet g_input_files;
 
 // Empties the model, for a fresh run in the same process.
 void reset_legacy_model();

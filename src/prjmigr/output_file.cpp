@@ -45,7 +45,7 @@ QIODevice* OutputFile::device() const
     return save_ ? static_cast<QIODevice*>(save_.get()) : direct_.get();
 }
 
-OutputFile::Outcome OutputFile::finish(OutputStream& out, const std::set<FileId>& inputs)
+OutputFile::Outcome OutputFile::finish(OutputStream& out, const FileIdSet& inputs)
 {
     if (!out.flush()) {
         error_ = out.error();

@@ -6,7 +6,6 @@
 #include <QFile>
 #include <QSaveFile>
 #include <memory>
-#include <set>
 #include <string>
 
 #include "legacy/records.h"
@@ -23,7 +22,7 @@ public:
 
     // Flushes `out` and makes sure every byte is on disk, and that the target is
     // none of `inputs`. The target is not touched yet.
-    Outcome finish(OutputStream& out, const std::set<FileId>& inputs);
+    Outcome finish(OutputStream& out, const FileIdSet& inputs);
 
     // Renames the finished temporary file over the target. An output that is
     // not committed is discarded when this object goes.
