@@ -29,6 +29,7 @@
 
 #include "legacy/reader.h"
 #include "messages/console.h"
+#include "messages/environment.h"
 #include "prjmigr/sarif_log.h"
 #include "writers/objects_writer.h"
 #include "writers/project_writer.h"
@@ -236,7 +237,7 @@ RunResult run(const LegacyFiles& files, const ReaderOptions& options, const std:
             write_test(project_out, path, session.root(), project);
         write_project_tail(project_out, "p.inf", project);
         OutputStream objects_out;
-        write_objects_file(objects_out, g_script_files, g_source_files);
+        write_objects_file(objects_out, require_env("NEVRAHOME"), g_script_files, g_source_files);
         result.documents.emplace(project_out.buffered(), objects_out.buffered());
     }
     capture_console(nullptr, nullptr);

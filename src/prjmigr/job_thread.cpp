@@ -15,9 +15,8 @@ JobThread::~JobThread()
         thread_.join();
 }
 
-void JobThread::start(std::function<void()> job)
+void JobThread::start(std::function<void()> job, size_t weight)
 {
-    wait();
     if (!thread_.joinable()) {
         try {
             thread_ = std::thread(&JobThread::run, this);
@@ -27,9 +26,11 @@ void JobThread::start(std::function<void()> job)
         }
     }
     {
-        const std::lock_guard<std::mutex> lock(mutex_);
-        job_ = std::move(job);
-        busy_ = true;
+        std::unique_lock<std::mutex> lock(mutex_);
+        changed_.wait(lock, [&] { return queued_weight_ < weight_ahead_; });
+        queue_.push_back({std::move(job), weight});
+        queued_weight_ += weight;
+        ++unfinished_;
     }
     changed_.notify_all();
 }
@@ -37,23 +38,26 @@ void JobThread::start(std::function<void()> job)
 void JobThread::wait()
 {
     std::unique_lock<std::mutex> lock(mutex_);
-    changed_.wait(lock, [&] { return !busy_; });
+    changed_.wait(lock, [&] { return unfinished_ == 0; });
 }
 
 void JobThread::run()
 {
     std::unique_lock<std::mutex> lock(mutex_);
     for (;;) {
-        changed_.wait(lock, [&] { return stopping_ || busy_; });
-        if (!busy_)
+        changed_.wait(lock, [&] { return stopping_ || !queue_.empty(); });
+        if (queue_.empty())
             return;
-        std::function<void()> job = std::exchange(job_, nullptr);
+        Job job = std::move(queue_.front());
+        queue_.pop_front();
+        queued_weight_ -= job.weight;
+        changed_.notify_all();
         lock.unlock();
-        job();
+        job.run();
         // What the job holds (a tree of records) is freed here, off the reading thread.
-        job = nullptr;
+        job.run = nullptr;
         lock.lock();
-        busy_ = false;
+        --unfinished_;
         changed_.notify_all();
     }
 }

@@ -1,34 +1,46 @@
-// Runs one job at a time on a thread of its own, so that the driver reads the
-// next legacy file while the tree read before it is formatted and written.
+// Runs jobs one after the other, in the order given, on a thread of its own, so
+// that the driver reads the next legacy files while the trees read before them
+// are formatted and written.
 #pragma once
 
 #include <condition_variable>
+#include <cstddef>
+#include <deque>
 #include <functional>
 #include <mutex>
 #include <thread>
 
 class JobThread {
 public:
-    JobThread() = default;
-    // Waits for the job in hand.
+    // The giver waits while the jobs not begun weigh `weight_ahead` or more
+    // (trees in memory, counted in records).
+    explicit JobThread(size_t weight_ahead) : weight_ahead_(weight_ahead) {}
+    // Waits for every job given.
     ~JobThread();
     JobThread(const JobThread&) = delete;
     JobThread& operator=(const JobThread&) = delete;
 
-    // Waits for the job in hand, then starts `job`, which is destroyed on the
-    // thread once run. Without a thread to be had (a process limit), runs it at once.
-    void start(std::function<void()> job);
+    // Queues `job` behind the others; it is destroyed on the thread once run.
+    // Without a thread to be had (a process limit), runs it at once.
+    void start(std::function<void()> job, size_t weight);
 
-    // Waits until the job in hand is done.
+    // Waits until every job given is done.
     void wait();
 
 private:
+    struct Job {
+        std::function<void()> run;
+        size_t weight;
+    };
+
     void run();
 
+    const size_t weight_ahead_;
     std::mutex mutex_;
     std::condition_variable changed_;
-    std::function<void()> job_;  // started, not yet taken up by the thread
-    bool busy_ = false;          // a job is in hand: started, not yet done
+    std::deque<Job> queue_;   // given, not begun
+    size_t queued_weight_ = 0;
+    size_t unfinished_ = 0;   // given, not yet done
     bool stopping_ = false;
     std::thread thread_;
 };

@@ -14,11 +14,22 @@ int last_error()
     return errno != 0 ? errno : EIO;
 }
 
+QString file_name_of(const std::string& name)
+{
+    return QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size()));
+}
+
 }  // namespace
+
+bool written_in_place(const std::string& name)
+{
+    const QFileInfo target(file_name_of(name));
+    return target.exists() && !target.isFile() && !target.isDir();
+}
 
 bool OutputFile::open(const std::string& name)
 {
-    const QString file_name = QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size()));
+    const QString file_name = file_name_of(name);
     // Our own buffering is enough; unbuffered, every failed write shows at once.
     const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     const QFileInfo target(file_name);
@@ -27,7 +38,7 @@ bool OutputFile::open(const std::string& name)
         return false;
     }
     errno = 0;
-    if (target.exists() && !target.isFile()) {
+    if (written_in_place(name)) {
         direct_ = std::make_unique<QFile>(file_name);
         if (direct_->open(mode))
             return true;

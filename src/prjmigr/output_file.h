@@ -11,6 +11,10 @@
 #include "legacy/records.h"
 #include "writers/output_stream.h"
 
+// Whether the target `name` is written in place, not replaced: an existing file
+// that is neither a regular file nor a folder (a device, a FIFO).
+bool written_in_place(const std::string& name);
+
 class OutputFile {
 public:
     enum class Outcome { written, write_failed, is_input };

@@ -6,6 +6,7 @@
 #include "legacy/reader.h"
 #include "messages/console.h"
 #include "messages/diagnostic_messages.h"
+#include "messages/environment.h"
 #include "messages/message_table.h"
 #include "prjmigr/job_thread.h"
 #include "prjmigr/output_file.h"
@@ -16,6 +17,10 @@
 #include "writers/test_tree_writer.h"
 
 namespace {
+
+// How far reading may run ahead of writing, in records of trees read and not
+// yet being written: a few large campaigns, or many sessions.
+constexpr size_t k_records_ahead = 16384;
 
 // --warnings, --check and --sarif report what the conversion leaves out.
 bool reports_diagnostics(const CommandLine& command_line)
@@ -45,63 +50,105 @@ struct Reading {
     }
 };
 
-// A tree that a job on another thread can hold (jobs are copyable functions).
-std::shared_ptr<const LegacyTree> shared(LegacyTree tree)
-{
-    return std::make_shared<const LegacyTree>(std::move(tree));
-}
+// An output that failed, told as the error and, under --warnings, the system's reason.
+struct OutputFailure {
+    DiagnosticKind kind;
+    std::string name;
+    int reason = 0;
+};
 
-// An output failure: the error, and under --warnings the system's reason.
-void report_output_failure(DiagnosticKind kind, const QString& error, const std::string& name, int reason)
-{
-    print_error(kind, error);
-    print_diagnostic(output_failure_note(name, reason));
-}
+using Failure = std::optional<OutputFailure>;
 
-bool open_output(OutputFile& file, const std::string& name)
+// Reports `failure`, if any; true when there is none.
+bool succeeded(const Failure& failure)
 {
-    if (file.open(name))
+    if (!failure)
         return true;
-    report_output_failure(DiagnosticKind::output_unopenable, unable_to_open_message(name), name, file.error());
+    switch (failure->kind) {
+    case DiagnosticKind::output_is_input:
+        print_error(failure->kind, output_is_input_message(failure->name));
+        return false;
+    case DiagnosticKind::output_unopenable:
+        print_error(failure->kind, unable_to_open_message(failure->name));
+        break;
+    default:
+        print_error(failure->kind, unable_to_write_message(failure->name));
+        break;
+    }
+    print_diagnostic(output_failure_note(failure->name, failure->reason));
     return false;
 }
 
-// Completes the document in its temporary file; reports and gives false when it
-// cannot, or when the target is an input.
-bool finish_output(OutputFile& file, OutputStream& out, const std::string& name)
+Failure open_output(OutputFile& file, const std::string& name)
+{
+    if (file.open(name))
+        return std::nullopt;
+    return OutputFailure{DiagnosticKind::output_unopenable, name, file.error()};
+}
+
+// Completes the document in its temporary file; fails when it cannot, or when
+// the target is an input.
+Failure finish_output(OutputFile& file, OutputStream& out, const std::string& name)
 {
     switch (file.finish(out, g_input_files)) {
     case OutputFile::Outcome::written:
-        return true;
+        return std::nullopt;
     case OutputFile::Outcome::write_failed:
-        report_output_failure(DiagnosticKind::output_unwritable, unable_to_write_message(name), name, file.error());
-        return false;
+        return OutputFailure{DiagnosticKind::output_unwritable, name, file.error()};
     case OutputFile::Outcome::is_input:
-        print_error(DiagnosticKind::output_is_input, output_is_input_message(name));
-        return false;
+        break;
     }
-    return false;
+    return OutputFailure{DiagnosticKind::output_is_input, name};
 }
 
-bool commit_output(OutputFile& file, const std::string& name)
+Failure commit_output(OutputFile& file, const std::string& name)
 {
     if (file.commit())
-        return true;
-    report_output_failure(DiagnosticKind::output_unwritable, unable_to_write_message(name), name, file.error());
-    return false;
+        return std::nullopt;
+    return OutputFailure{DiagnosticKind::output_unwritable, name, file.error()};
 }
 
-bool write_project_file(const CommandLine& command_line, const OutputNames& names, OutputFile& file)
+// The objects file, written once every legacy file is read; what writing it
+// found is told later, in the order it was found (see tell()).
+struct ObjectsFile {
+    const std::string& name;
+    OutputFile& file;
+    std::optional<std::string> workbench_root = env_value("NEVRAHOME");
+    Failure opening = std::nullopt;
+    Failure finishing = std::nullopt;
+
+    // Complete in its temporary file.
+    void write()
+    {
+        opening = open_output(file, name);
+        if (opening)
+            return;
+        OutputStream out(file.device());
+        write_objects_file(out, workbench_root.value_or("NEVRAHOME"), g_script_files, g_source_files);
+        finishing = finish_output(file, out, name);
+    }
+
+    // Reports what writing it found; true when it is complete.
+    bool tell() const
+    {
+        if (!succeeded(opening))
+            return false;
+        if (!workbench_root)
+            report_unset_env("NEVRAHOME");
+        return succeeded(finishing);
+    }
+};
+
+// Writes both documents, each complete in its temporary file, reporting what fails.
+bool write_documents(const CommandLine& command_line, const OutputNames& names, OutputFile& file,
+                     OutputFile& objects_file)
 {
     Reading reading(command_line);
-    if (!open_output(file, names.project_file))
+    if (!succeeded(open_output(file, names.project_file)))
         return false;
     OutputStream out(file.device());
     const auto failed = [&] {
-        if (!out.failed())
-            return false;
-        report_output_failure(DiagnosticKind::output_unwritable, unable_to_write_message(names.project_file), names.project_file, out.error());
-        return true;
+        return out.failed() && !succeeded(OutputFailure{DiagnosticKind::output_unwritable, names.project_file, out.error()});
     };
 
     write_project_head(out, names.project_file);
@@ -111,59 +158,62 @@ bool write_project_file(const CommandLine& command_line, const OutputNames& name
     begin_test_tree(out);
     if (failed())
         return false;
-    // Each argument's tree is formatted and written on a thread of its own
-    // while the next argument is read; `out` is the thread's until it is done.
-    JobThread formatting;
-    const auto formatted = [&] {
-        formatting.wait();
-        return !failed();
+    // The arguments' trees are formatted and written on a thread of their own,
+    // in order, while the next arguments are read; `out` is the thread's until
+    // every tree is written. A failed write is told once they all are.
+    JobThread formatting(k_records_ahead);
+    const auto format = [&](std::optional<LegacyTree> read, auto write_tree) {
+        if (!read)
+            return;
+        const size_t weight = read->records.size();
+        formatting.start(
+            [&out, project, write_tree, tree = std::make_shared<const LegacyTree>(std::move(*read))] {
+                // After a failed write the run ends: formatting more is of no use.
+                if (!out.failed())
+                    write_tree(out, tree->root(), project);
+            },
+            weight);
     };
-    for (const std::string& path : command_line.campaign_files) {
-        std::optional<LegacyTree> campaign = reading.read(path);
-        if (!formatted())
-            return false;
-        if (campaign)
-            formatting.start([&out, &path, project, tree = shared(std::move(*campaign))] {
-                write_group(out, path, tree->root(), project);
-            });
-    }
-    for (const std::string& path : command_line.session_files) {
-        std::optional<LegacyTree> session = reading.read(path);
-        if (!formatted())
-            return false;
-        if (session)
-            formatting.start([&out, &path, project, tree = shared(std::move(*session))] {
-                write_test(out, path, tree->root(), project);
-            });
-    }
-    if (!formatted())
+    for (const std::string& path : command_line.campaign_files)
+        format(reading.read(path), [&path](OutputStream& to, const LegacyRecord& campaign, const LegacyRecord* with) {
+            write_group(to, path, campaign, with);
+        });
+    for (const std::string& path : command_line.session_files)
+        format(reading.read(path), [&path](OutputStream& to, const LegacyRecord& session, const LegacyRecord* with) {
+            write_test(to, path, session, with);
+        });
+    // Every legacy file is read: the objects file is written while the last
+    // trees are, and tells what it found after the project file, as when it
+    // was written after it. A target written in place (a device, a FIFO) gets
+    // nothing before the project file is complete.
+    ObjectsFile objects{names.objects_file, objects_file};
+    const bool objects_meanwhile = !written_in_place(names.objects_file);
+    if (objects_meanwhile)
+        objects.write();
+    formatting.wait();
+    if (failed())
         return false;
     reading.finish();
     write_project_tail(out, names.objects_reference, project);
-    return finish_output(file, out, names.project_file);
-}
-
-bool write_objects(const OutputNames& names, OutputFile& file)
-{
-    if (!open_output(file, names.objects_file))
+    if (!succeeded(finish_output(file, out, names.project_file)))
         return false;
-    OutputStream out(file.device());
-    write_objects_file(out, g_script_files, g_source_files);
-    return finish_output(file, out, names.objects_file);
+    if (!objects_meanwhile)
+        objects.write();
+    return objects.tell();
 }
 
 // The log of a run; `exit_code` is the run's own, before the log is written.
 bool write_sarif_log(const std::string& name, const std::vector<Diagnostic>& records, int exit_code)
 {
     OutputFile file;
-    if (!open_output(file, name))
+    if (!succeeded(open_output(file, name)))
         return false;
     std::error_code error;
     const std::string working_directory = std::filesystem::current_path(error).native();
     const QByteArray log = sarif_log(records, exit_code & 0xff, error ? "/" : working_directory);
     OutputStream out(file.device());
     out.put(std::string_view(log.constData(), static_cast<size_t>(log.size())));
-    return finish_output(file, out, name) && commit_output(file, name);
+    return succeeded(finish_output(file, out, name)) && succeeded(commit_output(file, name));
 }
 
 bool use_colour(CommandLine::Colour colour)
@@ -229,8 +279,9 @@ int run_conversion(const CommandLine& command_line)
     // replaced, so that a failed run leaves both as they were.
     OutputFile project_file;
     OutputFile objects_file;
-    if (!write_project_file(command_line, names, project_file) || !write_objects(names, objects_file)
-        || !commit_output(project_file, names.project_file) || !commit_output(objects_file, names.objects_file))
+    if (!write_documents(command_line, names, project_file, objects_file)
+        || !succeeded(commit_output(project_file, names.project_file))
+        || !succeeded(commit_output(objects_file, names.objects_file)))
         return k_exit_failure;
     return k_exit_success;
 }

@@ -1,7 +1,6 @@
 #include "writers/objects_writer.h"
 
 #include "legacy/paths.h"
-#include "messages/environment.h"
 #include "writers/line_table.h"
 #include "writers/project_writer.h"
 
@@ -88,9 +87,10 @@ constexpr Line k_file_close{10, "</file>"};
 
 }  // namespace
 
-void write_objects_file(OutputStream& out, const PathList& scripts, const PathList& sources)
+void write_objects_file(OutputStream& out, std::string_view workbench_root, const PathList& scripts,
+                        const PathList& sources)
 {
-    write_document_start(out, require_env("NEVRAHOME"));
+    write_document_start(out, workbench_root);
     emit_all(out, k_scripts_open);
     write_file_entries(out, scripts);
     emit_all(out, k_sources_open);
