@@ -1,7 +1,6 @@
 #include "writers/output_stream.h"
 
 #include <algorithm>
-#include <utility>
 
 namespace {
 
@@ -12,7 +11,11 @@ constexpr size_t k_first_size = 64 << 10;
 
 }  // namespace
 
-OutputStream::OutputStream(QIODevice* device) : device_(device) {}
+OutputStream::OutputStream(QIODevice* device)
+{
+    if (device)
+        writer_.emplace(*device);
+}
 
 OutputStream::~OutputStream() = default;
 
@@ -26,23 +29,21 @@ void OutputStream::put_across(std::string_view bytes)
         bytes.remove_prefix(part);
         if (bytes.empty())
             return;
-        if (device_ && buffer_.size >= k_buffer_size) {
-            if (!writer_)
-                writer_ = std::make_unique<BufferWriter>(*device_);
-            buffer_ = writer_->hand_over(std::move(buffer_));
-            buffer_.bytes.resize(k_buffer_size);
+        if (writer_ && buffer_.size >= k_buffer_size) {
+            writer_->write(buffer_);
+            buffer_.size = 0;
         } else {
             const size_t grown = std::max({k_first_size, 2 * buffer_.bytes.size(), buffer_.size + bytes.size()});
-            buffer_.bytes.resize(device_ ? std::min(grown, k_buffer_size) : grown);
+            buffer_.bytes.resize(writer_ ? std::min(grown, k_buffer_size) : grown);
         }
     }
 }
 
 bool OutputStream::flush()
 {
-    if (!device_)
-        return true;
     if (!writer_)
-        writer_ = std::make_unique<BufferWriter>(*device_);
-    return writer_->finish(std::exchange(buffer_, Chunk{}));
+        return true;
+    writer_->write(buffer_);
+    buffer_.size = 0;
+    return !writer_->failed();
 }

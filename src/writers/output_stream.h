@@ -1,10 +1,9 @@
 // The byte stream of an XML output: formats into a buffer of its own and hands
-// each full one to a BufferWriter, which writes it to the device while the next
-// is formatted. Without a device every byte stays in memory.
+// each full one to a BufferWriter. Without a device every byte stays in memory.
 #pragma once
 
 #include <cstring>
-#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -55,10 +54,8 @@ public:
     // A value from the environment, inside the DOCTYPE's system literal.
     void put_system_literal(std::string_view raw) { put(system_literal(raw, scratch_)); }
 
-    // Hands the buffered bytes to the device and waits until all are written;
-    // false once any write has failed.
+    // Writes the buffered bytes to the device; false once any write has failed.
     bool flush();
-    // Whether a write has failed, known a few buffers late (BufferWriter::failed).
     bool failed() const { return writer_ && writer_->failed(); }
     // The errno of the failed write; 0 while none failed.
     int error() const { return writer_ ? writer_->error() : 0; }
@@ -71,8 +68,7 @@ private:
     // Fills the buffer, hands it over and goes on in the next one.
     void put_across(std::string_view bytes);
 
-    QIODevice* device_;
-    std::unique_ptr<BufferWriter> writer_;  // made with the first full buffer
+    std::optional<BufferWriter> writer_;    // with a device
     Chunk buffer_;
     std::string scratch_;                   // a value being escaped
 };
