@@ -204,6 +204,10 @@ TEST(Special, SpecialFiles)
          "timeout 20 cat pipe.rtp > got.xml & reader=$!; \"$PRJMIGR\" -o pipe.rtp a.prj; status=$?; "
          "wait $reader; exit $status",
          0, "", {"got.xml", "pipe.inf"}, "cmp got.xml ref/pipe.rtp && cmp pipe.inf ref/pipe.inf"},
+        // A FIFO as the objects file is opened only once the project file is complete: here
+        // it never is, so the run ends instead of waiting for a reader.
+        {"FIFO as the objects file of a failed run", {{"a.prj", k_project}, {"s.ses", k_session}}, "mkfifo a.inf",
+         k_full_disk + "1; exec timeout 20 \"$PRJMIGR\" a.prj s.ses", 255, "(E) Unable to write a.rtp\n", {}, ""},
         // Run as root, a replacement by rename would turn /dev/null into a regular file.
         {"/dev/null through a link as the project file", {{"a.prj", k_project}},
          "ln -s /dev/null sink.rtp && stat -c '%F %i %t %T' /dev/null > devnull",
