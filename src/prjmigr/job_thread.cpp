@@ -17,6 +17,11 @@ JobThread::~JobThread()
 
 void JobThread::start(std::function<void()> job, size_t weight)
 {
+    given_weight_ += weight;
+    if (!thread_.joinable() && given_weight_ < weight_at_once_) {
+        job();
+        return;
+    }
     if (!thread_.joinable()) {
         try {
             thread_ = std::thread(&JobThread::run, this);

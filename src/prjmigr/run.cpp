@@ -21,6 +21,9 @@ namespace {
 // How far reading may run ahead of writing, in records of trees read and not
 // yet being written: a few large campaigns, or many sessions.
 constexpr size_t k_records_ahead = 16384;
+// Trees are written on the reading thread until they hold this many records in
+// all: starting a thread costs a small run more than it saves.
+constexpr size_t k_records_at_once = 1024;
 
 // --warnings, --check and --sarif report what the conversion leaves out.
 bool reports_diagnostics(const CommandLine& command_line)
@@ -161,7 +164,7 @@ bool write_documents(const CommandLine& command_line, const OutputNames& names, 
     // The arguments' trees are formatted and written on a thread of their own,
     // in order, while the next arguments are read; `out` is the thread's until
     // every tree is written. A failed write is told once they all are.
-    JobThread formatting(k_records_ahead);
+    JobThread formatting(k_records_ahead, k_records_at_once);
     const auto format = [&](std::optional<LegacyTree> read, auto write_tree) {
         if (!read)
             return;
