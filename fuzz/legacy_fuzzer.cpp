@@ -29,7 +29,6 @@
 
 #include "legacy/reader.h"
 #include "messages/console.h"
-#include "messages/environment.h"
 #include "prjmigr/sarif_log.h"
 #include "writers/objects_writer.h"
 #include "writers/project_writer.h"
@@ -41,11 +40,10 @@ constexpr std::string_view k_separator = "\n====\n";
 const std::string k_project_path = "legacy/p.prj";
 const std::string k_campaign_path = "legacy/c.cmp";
 
-// NEVRAHOME values; a fixed set, since glibc keeps every distinct value set.
-// The last entry stands for "unset", so that require_env reports.
+// Workbench roots (NEVRAHOME), as the DOCTYPE lines name them.
 const char* const k_roots[] = {
     "/opt/nevra", "", "/opt/a\"b&c<d>'", "/opt/caf\xe9", "C:\\nevra\\", "\x01\x7f\t",
-    "\xef\xbf\xbe\xf4\x90\x80\x80\xed\xa0\x80", nullptr,
+    "\xef\xbf\xbe\xf4\x90\x80\x80\xed\xa0\x80", "/opt/nevra/",
 };
 
 // Campaigns may name one file many times: two campaigns of 400 lines naming
@@ -202,7 +200,8 @@ struct RunResult {
 // writers only read the model, so this gives the documents of the run's interleaving.
 // The folders listed by the first run stay listed for the second, as they
 // would on a disk that does not change: `files` serves both.
-RunResult run(const LegacyFiles& files, const ReaderOptions& options, const std::vector<std::string>& campaign_paths,
+RunResult run(const LegacyFiles& files, const ReaderOptions& options, std::string_view root,
+              const std::vector<std::string>& campaign_paths,
               const std::vector<std::string>& session_paths,
               std::vector<Diagnostic>* records = nullptr)
 {
@@ -228,7 +227,7 @@ RunResult run(const LegacyFiles& files, const ReaderOptions& options, const std:
     const size_t configs = project ? project->configs.size() : 0;
     if (7300 * configs + nodes * (3000 + 450 * configs) <= k_max_output) {
         OutputStream project_out;
-        write_project_head(project_out, "out/p.rtp");
+        write_project_head(project_out, "out/p.rtp", root);
         write_project_configs(project_out, project);
         begin_test_tree(project_out);
         for (const auto& [path, campaign] : campaigns)
@@ -237,7 +236,7 @@ RunResult run(const LegacyFiles& files, const ReaderOptions& options, const std:
             write_test(project_out, path, session.root(), project);
         write_project_tail(project_out, "p.inf", project);
         OutputStream objects_out;
-        write_objects_file(objects_out, require_env("NEVRAHOME"), g_script_files, g_source_files);
+        write_objects_file(objects_out, root, g_script_files, g_source_files);
         result.documents.emplace(project_out.buffered(), objects_out.buffered());
     }
     capture_console(nullptr, nullptr);
@@ -315,10 +314,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     FuzzFiles fuzz_files(std::string_view(reinterpret_cast<const char*>(data), size));
     const std::string_view control = fuzz_files.control();
     const unsigned char options = control.empty() ? 0 : static_cast<unsigned char>(control[0]);
-    if (const char* root = k_roots[options % std::size(k_roots)])
-        setenv("NEVRAHOME", root, 1);
-    else
-        unsetenv("NEVRAHOME");
+    const std::string_view root = k_roots[options % std::size(k_roots)];
     // The DOCTYPE line alone, with arbitrary bytes for the root (NUL included,
     // which the environment cannot hold).
     OutputStream doctype;
@@ -345,7 +341,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (options & 0x80)
         reader_options.maps = {{"C:\\Work", "legacy"}, {"/abs/", "legacy/sub"}, {"/abs/x", ""}};
     const LegacyFiles files = fuzz_files.files();
-    const RunResult plain = run(files, reader_options, campaign_paths, session_paths);
+    const RunResult plain = run(files, reader_options, root, campaign_paths, session_paths);
     if (plain.documents) {
         check_document(plain.documents->first);
         check_document(plain.documents->second);
@@ -360,7 +356,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     reader_options.diagnostics = true;
     g_diagnostics = 1;  // the console's gate
     std::vector<Diagnostic> records;
-    const RunResult reported = run(files, reader_options, campaign_paths, session_paths, &records);
+    const RunResult reported = run(files, reader_options, root, campaign_paths, session_paths, &records);
     g_diagnostics = 0;
     if (reported.documents != plain.documents || reported.out != plain.out
         || checked_error_lines(reported.err) != plain.err)

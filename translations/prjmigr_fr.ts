@@ -155,6 +155,20 @@ Environnement :
         <translation>--sarif demande un nom de fichier
 </translation>
     </message>
+    <message>
+        <source>Unknown option %1; --help lists the options
+</source>
+        <comment>%1 is a command-line argument, as given; --help is an option of the tool</comment>
+        <translation>Option inconnue %1 ; --help liste les options
+</translation>
+    </message>
+    <message>
+        <source>Output file %1 would replace a legacy file: an output&apos;s name cannot end in .prj, .cmp or .ses
+</source>
+        <comment>%1 is a file name, as given</comment>
+        <translation>Le fichier de sortie %1 remplacerait un fichier hérité : le nom d&apos;une sortie ne peut finir par .prj, .cmp ou .ses
+</translation>
+    </message>
 </context>
 <context>
     <name>Warning</name>
@@ -413,6 +427,26 @@ Environnement :
         <source>--windows-paths would read the names that the notes suggest</source>
         <comment>A kind of diagnostic, in the SARIF log</comment>
         <translation>--windows-paths lirait les noms que suggèrent les notes</translation>
+    </message>
+    <message>
+        <source>An argument begins with -- and is none of the tool&apos;s options</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un argument commence par -- et n&apos;est aucune des options de l&apos;outil</translation>
+    </message>
+    <message>
+        <source>An output&apos;s name ends in .prj, .cmp or .ses</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Le nom d&apos;une sortie finit par .prj, .cmp ou .ses</translation>
+    </message>
+    <message>
+        <source>A --map-path value is not FROM=TO</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une valeur de --map-path n&apos;est pas de la forme DE=VERS</translation>
+    </message>
+    <message>
+        <source>The command line names no project file</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>La ligne de commande ne nomme aucun fichier projet</translation>
     </message>
 </context>
 </TS>

@@ -81,6 +81,14 @@ constexpr RuleEntry k_rules[] = {
      QT_TRANSLATE_NOOP3("Rule", "The project file and the objects file would have the same name", "A kind of diagnostic, in the SARIF log")},
     {"windows-paths", k_note,
      QT_TRANSLATE_NOOP3("Rule", "--windows-paths would read the names that the notes suggest", "A kind of diagnostic, in the SARIF log")},
+    {"unknown-long-option", k_error,
+     QT_TRANSLATE_NOOP3("Rule", "An argument begins with -- and is none of the tool's options", "A kind of diagnostic, in the SARIF log")},
+    {"output-named-like-legacy-file", k_error,
+     QT_TRANSLATE_NOOP3("Rule", "An output's name ends in .prj, .cmp or .ses", "A kind of diagnostic, in the SARIF log")},
+    {"bad-path-map", k_error,
+     QT_TRANSLATE_NOOP3("Rule", "A --map-path value is not FROM=TO", "A kind of diagnostic, in the SARIF log")},
+    {"no-project-file", k_error,
+     QT_TRANSLATE_NOOP3("Rule", "The command line names no project file", "A kind of diagnostic, in the SARIF log")},
 };
 static_assert(std::size(k_rules) == k_diagnostic_kinds, "one rule for every kind");
 

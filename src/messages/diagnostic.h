@@ -38,6 +38,11 @@ enum class DiagnosticKind {
     output_failure_reason,  // a note after an output error
     output_written_twice,   // an error
     windows_paths,          // a note after the reading
+    // Errors that end a run before it reads legacy files.
+    unknown_long_option,
+    output_named_like_legacy,
+    bad_path_map,
+    no_project_file,
 };
 
 enum class DiagnosticLevel { error, warning, note };
@@ -56,7 +61,7 @@ struct DiagnosticRule {
     QString description;  // translated
 };
 
-constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::windows_paths) + 1;
+constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::no_project_file) + 1;
 
 DiagnosticRule diagnostic_rule(DiagnosticKind kind);
 DiagnosticLevel level_of(DiagnosticKind kind);

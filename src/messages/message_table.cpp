@@ -153,6 +153,22 @@ QString sarif_file_missing_message()
                                        "--sarif is the option that names the SARIF log file");
 }
 
+QString unknown_long_option_message(std::string_view argument)
+{
+    return QCoreApplication::translate("Error", "Unknown option %1; --help lists the options\n",
+                                       "%1 is a command-line argument, as given; --help is an option of the tool")
+        .arg(from_local(argument));
+}
+
+QString output_named_like_legacy_message(std::string_view file_name)
+{
+    return QCoreApplication::translate("Error",
+                                       "Output file %1 would replace a legacy file: an output's name cannot end "
+                                       "in .prj, .cmp or .ses\n",
+                                       "%1 is a file name, as given")
+        .arg(from_local(file_name));
+}
+
 QString kelmardir_unset_message()
 {
     return QStringLiteral("Fatal Error: please setup KELMARDIR environment variable.\n");

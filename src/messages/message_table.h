@@ -24,6 +24,8 @@ QString output_written_twice_message(std::string_view file_name);
 QString log_written_twice_message(std::string_view file_name);
 QString bad_path_map_message(std::string_view value);
 QString sarif_file_missing_message();
+QString unknown_long_option_message(std::string_view argument);
+QString output_named_like_legacy_message(std::string_view file_name);
 
 // Start-up messages: shown before any catalogue exists, so never translated.
 QString kelmardir_unset_message();

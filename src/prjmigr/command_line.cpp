@@ -102,6 +102,11 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments)
         } else if (argument == "--version") {
             command_line.stop = CommandLine::Stop::version;
             return command_line;
+        } else if (argument.rfind("--", 0) == 0 && argument != "--") {
+            // A misspelt option would otherwise convert, and replace the earlier outputs, unasked.
+            command_line.stop = CommandLine::Stop::unknown_option;
+            command_line.unknown_option = argument;
+            return command_line;
         } else if (!argument.empty() && argument.front() == '-') {
             command_line.ignored.push_back({IgnoredArgument::Why::unknown_option, argument});
         } else {

@@ -31,8 +31,10 @@ struct CommandLine {
     // "--color=WHEN"
     enum class Colour { automatic, always, never } colour = Colour::automatic;
     std::vector<IgnoredArgument> ignored;     // in argument order
-    // "--help" or "--version" ends the examination where it stands.
-    enum class Stop { none, help, version } stop = Stop::none;
+    // "--help", "--version" or a long option the tool does not know ends the
+    // examination where it stands.
+    enum class Stop { none, help, version, unknown_option } stop = Stop::none;
+    std::string unknown_option;               // as given, with Stop::unknown_option
 };
 
 // Examines the arguments (the tool's name excluded) in order.

@@ -27,9 +27,20 @@ bool written_in_place(const std::string& name)
     return target.exists() && !target.isFile() && !target.isDir();
 }
 
+std::string replaced_path(const std::string& name)
+{
+    QFileInfo file(file_name_of(name));
+    for (int links = 0; links < 128 && file.isSymLink(); ++links)
+        file.setFile(file.symLinkTarget());
+    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
+    return QFile::encodeName(folder.isEmpty() ? file.absoluteFilePath() : folder + u'/' + file.fileName())
+        .toStdString();
+}
+
 bool OutputFile::open(const std::string& name)
 {
     const QString file_name = file_name_of(name);
+    target_ = replaced_path(name);
     // Our own buffering is enough; unbuffered, every failed write shows at once.
     const QIODevice::OpenMode mode = QIODevice::WriteOnly | QIODevice::Unbuffered;
     const QFileInfo target(file_name);

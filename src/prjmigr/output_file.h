@@ -15,6 +15,11 @@
 // that is neither a regular file nor a folder (a device, a FIFO).
 bool written_in_place(const std::string& name);
 
+// The file that replacing `name` replaces: through its symbolic links, as the
+// save file follows them, also to a file that does not exist yet; an absolute
+// path in the local 8-bit encoding.
+std::string replaced_path(const std::string& name);
+
 class OutputFile {
 public:
     enum class Outcome { written, write_failed, is_input };
@@ -32,11 +37,17 @@ public:
     // not committed is discarded when this object goes.
     bool commit();
 
+    // Whether committing replaces a file by renaming (false for a target
+    // written in place), and that file (see replaced_path).
+    bool replaces() const { return save_ != nullptr; }
+    const std::string& target() const { return target_; }
+
     // Why the last open, write or commit failed: an errno value.
     int error() const { return error_; }
 
 private:
     std::unique_ptr<QSaveFile> save_;
     std::unique_ptr<QFile> direct_;
+    std::string target_;
     int error_ = 0;
 };

@@ -1,9 +1,9 @@
 #include "prjmigr/output_names.h"
 
-#include <QFileInfo>
-
 #include "legacy/legacy_files.h"
+#include "legacy/path_list.h"
 #include "legacy/paths.h"
+#include "prjmigr/output_file.h"
 
 OutputNames derive_output_names(const std::string& project_input,
                                 const std::optional<std::string>& output_name)
@@ -22,17 +22,6 @@ OutputNames derive_output_names(const std::string& project_input,
 
 namespace {
 
-// The file that replacing `name` replaces: through its symbolic links, as the
-// save file follows them, also to a file that does not exist yet.
-QString destination(const std::string& name)
-{
-    QFileInfo file(QString::fromLocal8Bit(name.data(), static_cast<qsizetype>(name.size())));
-    for (int links = 0; links < 128 && file.isSymLink(); ++links)
-        file.setFile(file.symLinkTarget());
-    const QString folder = QFileInfo(file.absolutePath()).canonicalFilePath();
-    return folder.isEmpty() ? file.absoluteFilePath() : folder + u'/' + file.fileName();
-}
-
 // Replacing either name would replace one file.
 bool names_share_a_file(const std::string& name, const std::string& other)
 {
@@ -41,7 +30,7 @@ bool names_share_a_file(const std::string& name, const std::string& other)
     const std::optional<FileId> file = identify_disk_file(name);
     if (file && file == identify_disk_file(other))
         return true;  // hard links too
-    return destination(name) == destination(other);
+    return replaced_path(name) == replaced_path(other);
 }
 
 }  // namespace
@@ -54,4 +43,12 @@ bool outputs_share_a_file(const OutputNames& names)
 bool log_shares_an_output(const OutputNames& names, const std::string& log_name)
 {
     return names_share_a_file(log_name, names.project_file) || names_share_a_file(log_name, names.objects_file);
+}
+
+bool named_like_legacy_file(const std::string& name)
+{
+    if (name.size() < 4)
+        return false;
+    const std::string suffix = folded_copy(std::string_view(name).substr(name.size() - 4));
+    return suffix == ".prj" || suffix == ".cmp" || suffix == ".ses";
 }

@@ -22,3 +22,7 @@ bool outputs_share_a_file(const OutputNames& names);
 
 // The log, written last, would replace one of the two documents, in the sense above.
 bool log_shares_an_output(const OutputNames& names, const std::string& log_name);
+
+// The name ends in ".prj", ".cmp" or ".ses", in any letter case: an output of
+// that name could replace a legacy file that the run did not read.
+bool named_like_legacy_file(const std::string& name);

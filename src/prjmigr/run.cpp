@@ -11,6 +11,7 @@
 #include "prjmigr/job_thread.h"
 #include "prjmigr/output_file.h"
 #include "prjmigr/output_names.h"
+#include "prjmigr/output_pair.h"
 #include "prjmigr/sarif_log.h"
 #include "writers/objects_writer.h"
 #include "writers/project_writer.h"
@@ -116,7 +117,7 @@ Failure commit_output(OutputFile& file, const std::string& name)
 struct ObjectsFile {
     const std::string& name;
     OutputFile& file;
-    std::optional<std::string> workbench_root = env_value("NEVRAHOME");
+    const std::string& workbench_root;
     Failure opening = std::nullopt;
     Failure finishing = std::nullopt;
 
@@ -127,24 +128,20 @@ struct ObjectsFile {
         if (opening)
             return;
         OutputStream out(file.device());
-        write_objects_file(out, workbench_root.value_or("NEVRAHOME"), g_script_files, g_source_files);
+        write_objects_file(out, workbench_root, g_script_files, g_source_files);
         finishing = finish_output(file, out, name);
     }
 
     // Reports what writing it found; true when it is complete.
     bool tell() const
     {
-        if (!succeeded(opening))
-            return false;
-        if (!workbench_root)
-            report_unset_env("NEVRAHOME");
-        return succeeded(finishing);
+        return succeeded(opening) && succeeded(finishing);
     }
 };
 
 // Writes both documents, each complete in its temporary file, reporting what fails.
-bool write_documents(const CommandLine& command_line, const OutputNames& names, OutputFile& file,
-                     OutputFile& objects_file)
+bool write_documents(const CommandLine& command_line, const OutputNames& names, const std::string& workbench_root,
+                     OutputFile& file, OutputFile& objects_file)
 {
     Reading reading(command_line);
     if (!succeeded(open_output(file, names.project_file)))
@@ -154,7 +151,7 @@ bool write_documents(const CommandLine& command_line, const OutputNames& names, 
         return out.failed() && !succeeded(OutputFailure{DiagnosticKind::output_unwritable, names.project_file, out.error()});
     };
 
-    write_project_head(out, names.project_file);
+    write_project_head(out, names.project_file, workbench_root);
     g_project = reading.read(command_line.project_files.front());
     const LegacyRecord* project = g_project ? &g_project->root() : nullptr;
     write_project_configs(out, project);
@@ -189,7 +186,7 @@ bool write_documents(const CommandLine& command_line, const OutputNames& names, 
     // trees are, and tells what it found after the project file, as when it
     // was written after it. A target written in place (a device, a FIFO) gets
     // nothing before the project file is complete.
-    ObjectsFile objects{names.objects_file, objects_file};
+    ObjectsFile objects{names.objects_file, objects_file, workbench_root};
     const bool objects_meanwhile = !written_in_place(names.objects_file);
     if (objects_meanwhile)
         objects.write();
@@ -205,19 +202,29 @@ bool write_documents(const CommandLine& command_line, const OutputNames& names, 
     return objects.tell();
 }
 
-// The log of a run; `exit_code` is the run's own, before the log is written.
-bool write_sarif_log(const std::string& name, const std::vector<Diagnostic>& records, int exit_code)
-{
-    OutputFile file;
-    if (!succeeded(open_output(file, name)))
-        return false;
-    std::error_code error;
-    const std::string working_directory = std::filesystem::current_path(error).native();
-    const QByteArray log = sarif_log(records, exit_code & 0xff, error ? "/" : working_directory);
-    OutputStream out(file.device());
-    out.put(std::string_view(log.constData(), static_cast<size_t>(log.size())));
-    return succeeded(finish_output(file, out, name)) && succeeded(commit_output(file, name));
-}
+// The SARIF log of a run, in its temporary file from the start: a log that
+// cannot be created ends the run before anything is read or replaced.
+class SarifLog {
+public:
+    explicit SarifLog(std::string name) : name_(std::move(name)) {}
+
+    bool open() { return succeeded(open_output(file_, name_)); }
+
+    // Writes `records` and the run's `exit_code` and replaces the target.
+    bool write(const std::vector<Diagnostic>& records, int exit_code)
+    {
+        std::error_code error;
+        const std::string working_directory = std::filesystem::current_path(error).native();
+        const QByteArray log = sarif_log(records, exit_code & 0xff, error ? "/" : working_directory);
+        OutputStream out(file_.device());
+        out.put(std::string_view(log.constData(), static_cast<size_t>(log.size())));
+        return succeeded(finish_output(file_, out, name_)) && succeeded(commit_output(file_, name_));
+    }
+
+private:
+    std::string name_;
+    OutputFile file_;
+};
 
 bool use_colour(CommandLine::Colour colour)
 {
@@ -232,13 +239,37 @@ bool use_colour(CommandLine::Colour colour)
     return error_stream_shows_colour();
 }
 
-// The log is written after the documents, so it would silently replace one of
-// them. --check writes no document.
+bool is_conversion(const CommandLine& command_line)
+{
+    return command_line.report != CommandLine::Report::check;
+}
+
+// The log would replace one of the documents. --check writes no document.
 bool log_replaces_a_document(const CommandLine& command_line)
 {
-    return command_line.sarif_file && command_line.report != CommandLine::Report::check
+    return is_conversion(command_line) && !command_line.project_files.empty()
         && log_shares_an_output(derive_output_names(command_line.project_files.front(), command_line.output_name),
                                 *command_line.sarif_file);
+}
+
+// The log's name before anything is read: 0 when it is accepted, else the exit code.
+int refused_log_name(const CommandLine& command_line)
+{
+    if (command_line.sarif_file_missing) {
+        print_error(sarif_file_missing_message());
+        return k_exit_fatal;
+    }
+    if (!command_line.sarif_file)
+        return 0;
+    if (named_like_legacy_file(*command_line.sarif_file)) {
+        print_error(DiagnosticKind::output_named_like_legacy, output_named_like_legacy_message(*command_line.sarif_file));
+        return k_exit_failure;
+    }
+    if (log_replaces_a_document(command_line)) {
+        print_error(DiagnosticKind::output_written_twice, log_written_twice_message(*command_line.sarif_file));
+        return k_exit_failure;
+    }
+    return 0;
 }
 
 Diagnostic ignored_argument_message(const IgnoredArgument& ignored)
@@ -278,16 +309,54 @@ int run_conversion(const CommandLine& command_line)
         print_error(DiagnosticKind::output_written_twice, output_written_twice_message(names.project_file));
         return k_exit_failure;
     }
+    if (named_like_legacy_file(names.project_file)) {
+        print_error(DiagnosticKind::output_named_like_legacy, output_named_like_legacy_message(names.project_file));
+        return k_exit_failure;
+    }
+    // Without the workbench root, the documents would name a definition file
+    // that no workbench finds.
+    const std::optional<std::string> workbench_root = require_env("NEVRAHOME");
+    if (!workbench_root)
+        return k_exit_fatal;
     // Both documents are complete, on disk and checked before either target is
     // replaced, so that a failed run leaves both as they were.
     OutputFile project_file;
     OutputFile objects_file;
-    if (!write_documents(command_line, names, project_file, objects_file)
-        || !succeeded(commit_output(project_file, names.project_file))
-        || !succeeded(commit_output(objects_file, names.objects_file)))
+    if (!write_documents(command_line, names, *workbench_root, project_file, objects_file))
         return k_exit_failure;
-    return k_exit_success;
+    switch (commit_pair(project_file, objects_file)) {
+    case PairCommit::committed:
+        return k_exit_success;
+    case PairCommit::first_failed:
+        succeeded(OutputFailure{DiagnosticKind::output_unwritable, names.project_file, project_file.error()});
+        break;
+    case PairCommit::second_failed:
+        succeeded(OutputFailure{DiagnosticKind::output_unwritable, names.objects_file, objects_file.error()});
+        break;
+    }
+    return k_exit_failure;
 }
+
+namespace {
+
+// Everything after the log's name is accepted: the rest of the checks before
+// reading, then the run itself.
+int run_accepted(const CommandLine& command_line)
+{
+    if (command_line.bad_map) {
+        print_error(DiagnosticKind::bad_path_map, bad_path_map_message(*command_line.bad_map));
+        return k_exit_fatal;
+    }
+    for (const IgnoredArgument& ignored : command_line.ignored)
+        print_diagnostic(ignored_argument_message(ignored));
+    if (command_line.project_files.empty()) {
+        print_error(DiagnosticKind::no_project_file, no_project_message());
+        return k_exit_fatal;
+    }
+    return is_conversion(command_line) ? run_conversion(command_line) : run_check(command_line);
+}
+
+}  // namespace
 
 int run_prjmigr(const std::vector<std::string>& arguments)
 {
@@ -310,41 +379,30 @@ int run_prjmigr(const std::vector<std::string>& arguments)
     case CommandLine::Stop::version:
         print_output(version_banner_message());
         return k_exit_success;
+    case CommandLine::Stop::unknown_option:
+        print_error(unknown_long_option_message(command_line.unknown_option));
+        return k_exit_fatal;
     case CommandLine::Stop::none:
         break;
-    }
-    if (command_line.bad_map) {
-        print_error(bad_path_map_message(*command_line.bad_map));
-        return k_exit_fatal;
-    }
-    if (command_line.sarif_file_missing) {
-        print_error(sarif_file_missing_message());
-        return k_exit_fatal;
     }
     // The console's gate for the driver's own diagnostic lines; the reader
     // receives the choice in its options.
     g_diagnostics = reports_diagnostics(command_line);
-    std::vector<Diagnostic> records;
     const bool colour = use_colour(command_line.colour);
-    set_diagnostic_output({colour, command_line.sarif_file ? &records : nullptr});
-    for (const IgnoredArgument& ignored : command_line.ignored)
-        print_diagnostic(ignored_argument_message(ignored));
-    if (command_line.project_files.empty()) {
-        set_diagnostic_output({colour, nullptr});
-        print_error(no_project_message());
-        return k_exit_fatal;
-    }
-    if (log_replaces_a_document(command_line)) {
-        set_diagnostic_output({colour, nullptr});
-        print_error(log_written_twice_message(*command_line.sarif_file));
-        return k_exit_failure;
-    }
-    int exit_code = command_line.report == CommandLine::Report::check ? run_check(command_line)
-                                                                       : run_conversion(command_line);
     set_diagnostic_output({colour, nullptr});
-    if (command_line.sarif_file && !write_sarif_log(*command_line.sarif_file, records, exit_code))
+    if (const int refused = refused_log_name(command_line))
+        return refused;
+    std::optional<SarifLog> log;
+    if (command_line.sarif_file && !log.emplace(*command_line.sarif_file).open())
+        return k_exit_failure;
+    // From here on the log is written whatever ends the run.
+    std::vector<Diagnostic> records;
+    set_diagnostic_output({colour, log ? &records : nullptr});
+    int exit_code = run_accepted(command_line);
+    set_diagnostic_output({colour, nullptr});
+    if (log && !log->write(records, exit_code))
         exit_code = k_exit_failure;
-    if (exit_code != k_exit_failure)
+    if (exit_code == k_exit_success || exit_code == k_exit_reported)
         print_verbose(done_message());
     return exit_code;
 }

@@ -1,7 +1,6 @@
 #include "writers/project_writer.h"
 
 #include "legacy/paths.h"
-#include "messages/environment.h"
 #include "writers/line_table.h"
 
 namespace {
@@ -98,12 +97,9 @@ void write_document_start(OutputStream& out, std::string_view root)
     out.put(k_doctype_after);
 }
 
-void write_project_head(OutputStream& out, std::string_view project_file_name)
+void write_project_head(OutputStream& out, std::string_view project_file_name, std::string_view workbench_root)
 {
-    // NEVRAHOME is looked up twice, tested and then fetched, so an unset
-    // variable is reported twice here.
-    require_env("NEVRAHOME");
-    write_document_start(out, require_env("NEVRAHOME"));
+    write_document_start(out, workbench_root);
     emit_all(out, k_head_open);
     emit(out, k_head_name, base_name(project_file_name, false));
     emit_all(out, k_head_close);

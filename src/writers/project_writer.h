@@ -11,8 +11,9 @@
 // XML declaration and DOCTYPE, shared by both output files; `root` is NEVRAHOME.
 void write_document_start(OutputStream& out, std::string_view root);
 
-// Everything up to the project node's data; the node is named after `project_file_name`.
-void write_project_head(OutputStream& out, std::string_view project_file_name);
+// Everything up to the project node's data; the node is named after
+// `project_file_name`, the DOCTYPE names `workbench_root` (NEVRAHOME).
+void write_project_head(OutputStream& out, std::string_view project_file_name, std::string_view workbench_root);
 
 // The project node's configuration list, then the end of the node. `project` may be null.
 void write_project_configs(OutputStream& out, const LegacyRecord* project);

@@ -183,11 +183,25 @@ TEST(Special, Limits)
          "same a ref"},
         // Left out, it is still an input: -o naming it, as an argument or a member, is refused.
         {"-o naming a session file of 300 MiB", {{"a.prj", k_project}, {"c.cmp", k_campaign_header + "FI big.ses\n"}},
-         "truncate -s 300M big.ses",
-         "\"$PRJMIGR\" -o big.ses a.prj big.ses; test $? = 255 && exec \"$PRJMIGR\" -o big.ses a.prj c.cmp", 255,
-         "(E) Output file big.ses is also an input file; it is left unchanged\n"
-             "(E) Output file big.ses is also an input file; it is left unchanged\n",
+         "truncate -s 300M big.ses && ln -s big.ses big.out",
+         "\"$PRJMIGR\" -o big.out a.prj big.ses; test $? = 255 && exec \"$PRJMIGR\" -o big.out a.prj c.cmp", 255,
+         "(E) Output file big.out is also an input file; it is left unchanged\n"
+             "(E) Output file big.out is also an input file; it is left unchanged\n",
          {}, ":"},
+        // Runs on the same outputs: each replaces both as one step, so the pair
+        // left is always one run's (the project file names its objects file and
+        // both carry that run's sessions). Four runs a round make a mixed pair
+        // likelier where the replacements are not one step.
+        {"100 rounds of four runs on the same outputs",
+         {{"a.prj", k_project}, {"c.cmp", k_campaign_header + "FI s.ses\nFI t/s.ses\n"}, {"s.ses", k_session},
+          {"t/s.ses", k_session_header + "CX Native\nFP u.ptu\nFS u.c\n"}},
+         "\"$PRJMIGR\" -o out.rtp a.prj c.cmp && mv out.rtp c.rtp && mv out.inf c.inf && "
+         "\"$PRJMIGR\" -o out.rtp a.prj s.ses && mv out.rtp s.rtp && mv out.inf s.inf",
+         "for round in $(seq 100); do runs=; for run in c.cmp s.ses c.cmp s.ses; do "
+         "\"$PRJMIGR\" -o out.rtp a.prj $run & runs=\"$runs $!\"; done; for run in $runs; do wait $run || exit 1; done; "
+         "{ cmp -s out.rtp c.rtp && cmp -s out.inf c.inf; } || { cmp -s out.rtp s.rtp && cmp -s out.inf s.inf; } || "
+         "{ echo mixed pair in round $round; exit 1; }; done",
+         0, "", {"out.rtp", "out.inf"}, ":"},
     });
 }
 
@@ -223,14 +237,29 @@ TEST(Special, Permissions)
     if (run_shell(as_nobody + "test -x \"$PRJMIGR\"", "/").exit_code != 0)
         GTEST_SKIP() << "user nobody cannot reach " << tool_path();
     const std::string run = "\"$PRJMIGR\" secret.prj secret.cmp c.cmp secret.ses";
-    check_rows({
+    std::vector<Row> rows = {
         // Files of mode 000 read as missing ones, and keep their mode.
         {"unreadable project, campaign, session and member",
          {{"secret.prj", k_project_header + "NC Secret\n"}, {"secret.cmp", k_campaign_header + "FI s.ses\n"},
           {"secret.ses", k_session}, {"s.ses", k_session}, {"c.cmp", k_campaign_header + "FI secret.ses\nFI s.ses\n"}},
          reference("rm secret.*", run) + " && chmod 000 secret.* && chmod 777 . && chmod 755 \"$KELMARDIR\"",
          "exec " + as_nobody + run, 0, "", {"secret.rtp", "secret.inf"}, "same secret ref"},
-    });
+    };
+    // In a sticky folder the objects file of another user cannot be replaced:
+    // the project file put in place first is taken back, so both stay as they were.
+    if (::geteuid() == 0) {
+        const Files files = {{"a.prj", k_project}, {"s.ses", k_session}, {"out.inf", "earlier\n"}};
+        Files with_project = files;
+        with_project["out.rtp"] = "earlier\n";
+        const std::string command = "exec " + as_nobody + "\"$PRJMIGR\" -o out.rtp a.prj s.ses";
+        rows.push_back({"objects file of another user in a sticky folder", with_project,
+                        "chmod 1777 . && chmod 666 out.inf && chmod 755 \"$KELMARDIR\" && chown 65534 out.rtp", command, 255,
+                        "(E) Unable to write out.inf\n", {}, ""});
+        rows.push_back({"objects file of another user in a sticky folder, no earlier project file", files,
+                        "chmod 1777 . && chmod 666 out.inf && chmod 755 \"$KELMARDIR\"", command, 255, "(E) Unable to write out.inf\n",
+                        {}, ""});
+    }
+    check_rows(rows);
 }
 
 TEST(Special, HardLinks)
