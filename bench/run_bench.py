@@ -53,10 +53,10 @@ CONFIG_KEYS = ["NC {0}", "PA ../bin/{1}/app.exe", "LA C", "SE .c", "OE .o", "XX 
 OPTIONAL_KEYS = [(0.9, "OC -O2 -Wall -DUNIT_TEST -DMODULE_{MOD} -I../include"),
                  (0.7, "CS -DNEVRA_TEST=1 -DTEST_ID={j} -g"), (0.4, "LK ../link/{mod}.alk"),
                  (0.6, "OP -NOPATH -RENAME={mod}_ -MAXERR=50"),
-                 (0.5, "OF --trace=full --timeout=300"),
+                 (0.5, "OF --trace=full --timeout=300"), (0.5, "FL {mod}_{j}.tdc"),
                  (0.3, "RA O"), (0.3, "VA {mod}_{j}.rod"),     # keys the tool ignores
                  (0.1, "CD .")]
-YES_NO_KEYS = ["DB", "SI", "NI", "AC", "FL", "ST"]
+YES_NO_KEYS = ["DB", "SI", "NI", "AC", "ST"]
 
 
 def log(msg):

@@ -1,7 +1,9 @@
 // libFuzzer target: arbitrary bytes as a set of legacy files, read and written
 // the way a run does, into memory. Both documents must be well-formed XML for
 // libxml2 (which also rejects bytes that are not UTF-8 and characters XML
-// forbids) and use no entity but the predefined ones. With diagnostics chosen,
+// forbids) and use no entity but the predefined ones, and must be those of the
+// tool's own conversion of the same files (its trees formatted on a thread of
+// their own while the next ones are read). With diagnostics chosen,
 // the run is made again with them on: documents, standard output and error
 // lines must stay the same, each diagnostic one line in the compilers' form;
 // and each record printed, turned into its SARIF result and back into a line,
@@ -29,7 +31,8 @@
 
 #include "legacy/reader.h"
 #include "messages/console.h"
-#include "prjmigr/sarif_log.h"
+#include "prjmigr/conversion.h"
+#include "messages/sarif_log.h"
 #include "writers/objects_writer.h"
 #include "writers/project_writer.h"
 #include "writers/test_tree_writer.h"
@@ -71,8 +74,8 @@ size_t written_nodes(const LegacyRecord& record, std::map<const LegacyRecord*, s
 // The legacy files of one input: a name gets the next unused part the first time
 // the reader asks for it, as files on disk would; once the parts run out, every
 // new name is a missing file. Frozen, the names met so far keep their parts and
-// no new name gets one, so that a second run reads the same files whatever else
-// it looks up.
+// no new name gets one, so that every later run reads the same files whatever
+// else it looks up; each freeze() counts the loads afresh.
 class FuzzFiles {
 public:
     explicit FuzzFiles(std::string_view input)
@@ -198,28 +201,24 @@ struct RunResult {
 
 // Reads in the run's order (project, campaigns, sessions), then writes: the
 // writers only read the model, so this gives the documents of the run's interleaving.
-// The folders listed by the first run stay listed for the second, as they
-// would on a disk that does not change: `files` serves both.
-RunResult run(const LegacyFiles& files, const ReaderOptions& options, std::string_view root,
-              const std::vector<std::string>& campaign_paths,
-              const std::vector<std::string>& session_paths,
-              std::vector<Diagnostic>* records = nullptr)
+// The folders listed by the first run stay listed for the next, as they
+// would on a disk that does not change: `files` serves them all.
+RunResult run(LegacyFiles& files, const ReaderOptions& options, std::string_view root,
+              const LegacyArguments& arguments, std::vector<Diagnostic>* records = nullptr)
 {
     RunResult result;
-    reset_legacy_model();
-    capture_console(&result.out, &result.err);
-    set_diagnostic_output({false, records});
-    ReadingOutcome outcome;
-    g_project = read_legacy_file(k_project_path, options, files, outcome);
-    const LegacyRecord* project = g_project ? &g_project->root() : nullptr;
+    Console console({nullptr, &result.out}, {nullptr, &result.err});
+    console.set_diagnostics(options.diagnostics, false);
+    console.set_records(records);
+    RunReading reading{options, files, console};
+    Run run;
     std::vector<std::pair<std::string, LegacyTree>> campaigns;
     std::vector<std::pair<std::string, LegacyTree>> sessions;
-    for (const auto* paths : {&campaign_paths, &session_paths}) {
-        for (const std::string& path : *paths) {
-            if (std::optional<LegacyTree> tree = read_legacy_file(path, options, files, outcome))
-                (paths == &campaign_paths ? campaigns : sessions).emplace_back(path, std::move(*tree));
-        }
-    }
+    read_in_run_order(arguments, reading, run,
+                      {[] { return true; }, [&](const std::string& path, bool campaign, LegacyTree tree) {
+                           (campaign ? campaigns : sessions).emplace_back(path, std::move(tree));
+                       }});
+    const LegacyRecord* project = run.project_record();
     std::map<const LegacyRecord*, size_t> known;
     size_t nodes = sessions.size();
     for (const auto& [path, campaign] : campaigns)
@@ -236,12 +235,26 @@ RunResult run(const LegacyFiles& files, const ReaderOptions& options, std::strin
             write_test(project_out, path, session.root(), project);
         write_project_tail(project_out, "p.inf", project);
         OutputStream objects_out;
-        write_objects_file(objects_out, root, g_script_files, g_source_files);
+        write_objects_file(objects_out, root, run.named.script_files, run.named.source_files);
         result.documents.emplace(project_out.buffered(), objects_out.buffered());
     }
-    capture_console(nullptr, nullptr);
-    set_diagnostic_output({});
     return result;
+}
+
+// The documents of the tool's own conversion of the same files, each tree
+// formatted on the thread while the next is read, one record ahead at most.
+std::pair<std::string, std::string> tool_documents(LegacyFiles& files, const ReaderOptions& options,
+                                                   std::string_view root, const LegacyArguments& arguments)
+{
+    std::string ignored;
+    Console console({nullptr, &ignored}, {nullptr, &ignored});
+    RunReading reading{options, files, console};
+    Run run;
+    OutputStream objects_out;
+    const OutputStream project_out = format_project_file(
+        OutputStream(), {"out/p.rtp", "p.inf", std::string(root)}, arguments, reading, run, JobLimits{1, 0},
+        [&] { write_objects_file(objects_out, root, run.named.script_files, run.named.source_files); });
+    return {project_out.buffered(), objects_out.buffered()};
 }
 
 // Every line of `err` is an error framed by "(E) " or a diagnostic in the
@@ -305,7 +318,6 @@ extern "C" const char* __asan_default_options()
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     xmlInitParser();
-    g_verbose = 0;
     return 0;
 }
 
@@ -327,37 +339,37 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // bit 6: paths written on Windows; bit 7: path maps.
     fuzz_files.bind(k_project_path);
     fuzz_files.bind(k_campaign_path);
-    const std::vector<std::string> campaign_paths((options & 0x08) ? 2 : 1, k_campaign_path);
-    std::vector<std::string> session_paths;
+    LegacyArguments arguments{k_project_path, std::vector<std::string>((options & 0x08) ? 2 : 1, k_campaign_path), {}};
     for (size_t i = 3; fuzz_files.has_unused(); ++i) {
-        session_paths.push_back("legacy/s" + std::to_string(i) + ".ses");
-        fuzz_files.bind(session_paths.back());
+        arguments.sessions.push_back("legacy/s" + std::to_string(i) + ".ses");
+        fuzz_files.bind(arguments.sessions.back());
     }
     if (options & 0x10)
-        session_paths.push_back("legacy/missing.ses");
+        arguments.sessions.push_back("legacy/missing.ses");
 
     ReaderOptions reader_options;
     reader_options.windows_paths = (options & 0x40) != 0;
     if (options & 0x80)
         reader_options.maps = {{"C:\\Work", "legacy"}, {"/abs/", "legacy/sub"}, {"/abs/x", ""}};
-    const LegacyFiles files = fuzz_files.files();
-    const RunResult plain = run(files, reader_options, root, campaign_paths, session_paths);
-    if (plain.documents) {
-        check_document(plain.documents->first);
-        check_document(plain.documents->second);
-    }
+    LegacyFiles files = fuzz_files.files();
+    const RunResult plain = run(files, reader_options, root, arguments);
     // Without the option, nothing but errors reaches the error stream.
     if (checked_error_lines(plain.err) != plain.err)
         __builtin_trap();
+    fuzz_files.freeze();
+    if (plain.documents) {
+        check_document(plain.documents->first);
+        check_document(plain.documents->second);
+        if (tool_documents(files, reader_options, root, arguments) != *plain.documents)
+            __builtin_trap();
+    }
     if (!(options & 0x20))
         return 0;
 
     fuzz_files.freeze();
     reader_options.diagnostics = true;
-    g_diagnostics = 1;  // the console's gate
     std::vector<Diagnostic> records;
-    const RunResult reported = run(files, reader_options, root, campaign_paths, session_paths, &records);
-    g_diagnostics = 0;
+    const RunResult reported = run(files, reader_options, root, arguments, &records);
     if (reported.documents != plain.documents || reported.out != plain.out
         || checked_error_lines(reported.err) != plain.err)
         __builtin_trap();

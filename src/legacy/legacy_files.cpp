@@ -164,7 +164,7 @@ const std::string* FolderNames::first_nocase(std::string_view name) const
     return found == first_by_folded_.end() ? nullptr : &sorted_[found->second];
 }
 
-const FolderNames* LegacyFiles::names_in(const std::string& directory) const
+const FolderNames* LegacyFiles::names_in(const std::string& directory)
 {
     auto [entry, fresh] = listed.try_emplace(directory);
     if (fresh) {

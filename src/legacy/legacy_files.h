@@ -46,10 +46,10 @@ struct LegacyFiles {
     // The names in `directory`, listed once for the run, so that a folder named
     // thousands of times in another letter case is read once; null when it
     // cannot be listed.
-    const FolderNames* names_in(const std::string& directory) const;
+    const FolderNames* names_in(const std::string& directory);
 
     // Every folder asked for so far, by its name as asked.
-    mutable std::unordered_map<std::string, std::optional<FolderNames>> listed;
+    std::unordered_map<std::string, std::optional<FolderNames>> listed;
 };
 
 // Legacy files are small text files: one that gives more than this is not one

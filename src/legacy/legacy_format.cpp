@@ -7,39 +7,10 @@
 #include "legacy/path_list.h"
 #include "legacy/path_value.h"
 #include "legacy/paths.h"
+#include "legacy/session_keys.h"
 #include "messages/diagnostic_messages.h"
 
 namespace {
-
-enum class Store { copy, yes_no, path, nothing };
-
-struct SessionKey {
-    std::string_view key;
-    Text SessionSettings::*field;
-    Store store;
-};
-
-// In the order the keys are tested. FS and FP fill the content's resolved paths.
-constexpr SessionKey k_session_keys[] = {
-    {"CD ", nullptr, Store::nothing},
-    {"CX ", &SessionSettings::config_name, Store::copy},
-    {"FS ", nullptr, Store::path},
-    {"FP ", nullptr, Store::path},
-    {"LK ", &SessionSettings::link_file, Store::copy},
-    {"OC ", &SessionSettings::compile_flags, Store::copy},
-    {"CS ", &SessionSettings::test_compile_flags, Store::copy},
-    {"DB ", &SessionSettings::debug, Store::yes_no},
-    {"SI ", &SessionSettings::simulation, Store::yes_no},
-    {"OP ", &SessionSettings::preparation_options, Store::copy},
-    {"RA ", nullptr, Store::nothing},
-    {"VA ", nullptr, Store::nothing},
-    {"CE ", nullptr, Store::nothing},
-    {"OF ", &SessionSettings::more_options, Store::copy},
-    {"NI ", &SessionSettings::instru_comparison, Store::yes_no},
-    {"AC ", &SessionSettings::second_context, Store::yes_no},
-    {"FL ", &SessionSettings::second_intermediate_file, Store::copy},
-    {"ST ", &SessionSettings::strict_comparison, Store::yes_no},
-};
 
 struct ConfigKey {
     std::string_view key;
@@ -73,17 +44,21 @@ constexpr std::string_view k_byte_order_mark = "\xEF\xBB\xBF";
 
 // One file being parsed.
 struct Parse {
-    Parse(std::string_view path, const ReaderOptions& options, const LegacyFiles& files,
+    Parse(std::string_view path, const ReaderOptions& options, LegacyFiles& files, NamedFiles& named,
           std::vector<Diagnostic>* diagnostics)
-        : path(path), options(options), files(files), diagnostics(diagnostics)
+        : path(path), options(options), files(files), named(named), diagnostics(diagnostics)
     {
     }
 
     std::string_view path;
     const ReaderOptions& options;
-    const LegacyFiles& files;
+    LegacyFiles& files;
+    NamedFiles& named;
     std::vector<Diagnostic>* diagnostics;  // null when nothing is reported
     FileContent content;
+    std::vector<std::string> include_dirs;  // the IN values so far
+    // The configurations declared after an IN line: they list every IN value of the file.
+    std::vector<size_t> configs_with_include_dirs;
     size_t line = 0;
     size_t near_header_line = 0;
     // The line of each key's last occurrence: in the file for session keys, under
@@ -162,7 +137,7 @@ std::string checked_yes_no(Parse& parse, std::string_view key, std::string_view 
 void store_path(Parse& parse, bool script, std::string_view value)
 {
     std::string resolved = resolve_path(parse.path, value, parse.options, parse.files);
-    add_unique_nocase(script ? g_script_files : g_source_files, resolved);
+    add_unique_nocase(script ? parse.named.script_files : parse.named.source_files, resolved);
     (script ? parse.content.script_file : parse.content.source_file) = std::move(resolved);
 }
 
@@ -194,7 +169,8 @@ void declare_configuration(Parse& parse, std::string_view name)
 {
     TargetConfig config;
     config.name = std::string(name);
-    config.include_dirs = g_include_dirs.empty() ? nullptr : &g_include_dirs;
+    if (!parse.include_dirs.empty())
+        parse.configs_with_include_dirs.push_back(parse.content.configs.size());
     parse.content.configs.push_back(std::move(config));
     parse.config_key_lines.fill(0);
     if (!parse.diagnostics)
@@ -213,7 +189,7 @@ void parse_project_line(Parse& parse, std::string_view line)
         return;
     }
     if (key == "IN ") {
-        g_include_dirs.push_back(read_include_dir(value, parse.options));
+        parse.include_dirs.push_back(read_include_dir(value, parse.options));
         return;
     }
     size_t i = 0;
@@ -280,9 +256,9 @@ std::string_view prepare_line(std::string_view line)
 }
 
 FileContent parse_legacy_text(std::string_view bytes, std::string_view path, const ReaderOptions& options,
-                              const LegacyFiles& files, std::vector<Diagnostic>* diagnostics)
+                              LegacyFiles& files, NamedFiles& named, std::vector<Diagnostic>* diagnostics)
 {
-    Parse parse(path, options, files, diagnostics);
+    Parse parse(path, options, files, named, diagnostics);
     // Editors on Windows put a byte-order mark before the first line; it is no part of it.
     if (bytes.substr(0, k_byte_order_mark.size()) == k_byte_order_mark)
         bytes.remove_prefix(k_byte_order_mark.size());
@@ -302,5 +278,7 @@ FileContent parse_legacy_text(std::string_view bytes, std::string_view path, con
         if (parse.near_header_line != 0)
             diagnostics->push_back(near_header_note(path, parse.near_header_line));
     }
+    for (const size_t config : parse.configs_with_include_dirs)
+        parse.content.configs[config].include_dirs = parse.include_dirs;
     return std::move(parse.content);
 }

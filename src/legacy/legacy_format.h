@@ -17,9 +17,9 @@
 std::string_view prepare_line(std::string_view line);
 
 // Parses a file's content. A session's FS and FP values, resolved against
-// `path` as `options` say (looking names up in `files`), go to g_source_files
-// and g_script_files, a project file's IN values to g_include_dirs.
-// With `diagnostics`, every line the outputs cannot carry is reported there, in
-// line order, located at `path`.
+// `path` as `options` say (looking names up in `files`), are offered to
+// `named`; a project file's IN values go to the configurations declared after
+// the first of them. With `diagnostics`, every line the outputs cannot carry is
+// reported there, in line order, located at `path`.
 FileContent parse_legacy_text(std::string_view bytes, std::string_view path, const ReaderOptions& options,
-                              const LegacyFiles& files, std::vector<Diagnostic>* diagnostics = nullptr);
+                              LegacyFiles& files, NamedFiles& named, std::vector<Diagnostic>* diagnostics = nullptr);

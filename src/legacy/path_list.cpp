@@ -25,8 +25,8 @@ bool list_contains_nocase(const PathList& list, std::string_view text)
     return list.folded.count(folded_copy(text)) != 0;
 }
 
-void add_unique_nocase(PathList& list, std::string_view path)
+void add_unique_nocase(PathList& list, std::string path)
 {
     if (list.folded.insert(folded_copy(path)).second)
-        list.paths.emplace_back(path);
+        list.paths.push_back(std::move(path));
 }

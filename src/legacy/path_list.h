@@ -28,4 +28,4 @@ bool equal_nocase(std::string_view a, std::string_view b);
 bool list_contains_nocase(const PathList& list, std::string_view text);
 
 // Adds `path` unless an entry equal to it without regard to case is present.
-void add_unique_nocase(PathList& list, std::string_view path);
+void add_unique_nocase(PathList& list, std::string path);

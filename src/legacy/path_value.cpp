@@ -83,7 +83,7 @@ std::string read_value(std::string_view value, const ReaderOptions& options, boo
 }  // namespace
 
 std::string resolve_path(std::string_view file_path, std::string_view value, const ReaderOptions& options,
-                         const LegacyFiles& files)
+                         LegacyFiles& files)
 {
     bool absolute = false;
     std::string path = read_value(value, options, absolute);

@@ -15,7 +15,7 @@
 // is joined directly to the directory part of `file_path`. With Windows paths,
 // each name then takes the letter case it has on disk.
 std::string resolve_path(std::string_view file_path, std::string_view value, const ReaderOptions& options,
-                         const LegacyFiles& files);
+                         LegacyFiles& files);
 
 // An IN value: slashes and maps only, since it names a folder of the workbench.
 std::string read_include_dir(std::string_view value, const ReaderOptions& options);

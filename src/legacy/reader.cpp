@@ -21,10 +21,10 @@ namespace {
 
 // The verbose line that a file is being read; made only when it is printed,
 // since most runs read thousands of files quietly.
-void announce(const std::string& path)
+void announce(Console& console, const std::string& path)
 {
-    if (g_verbose)
-        print_verbose(parsing_message(path));
+    if (console.verbose())
+        console.print_verbose(parsing_message(path));
 }
 
 // A chain of campaigns being read, as a number: equal chains get equal numbers.
@@ -82,14 +82,15 @@ struct Frame {
 // are opened.
 class TreeReader {
 public:
-    TreeReader(const ReaderOptions& options, const LegacyFiles& files, ReadingOutcome& outcome, LegacyTree& tree)
-        : options_(options), files_(files), outcome_(outcome), tree_(tree)
+    TreeReader(const ReadingScope& scope, LegacyRead& read, LegacyTree& tree)
+        : options_(scope.options), files_(scope.files), console_(scope.console), scope_(scope), read_(read),
+          tree_(tree)
     {
     }
 
     bool read(const std::string& path)
     {
-        announce(path);
+        announce(console_, path);
         LegacyText text = files_.read(path, true);
         if (text.error != 0) {
             count_as_input(text);
@@ -140,12 +141,12 @@ private:
         // refused before it is announced.
         LegacyText text = files_.read(member, true);
         if (text.error == 0 && on_chain_.count(*text.id) != 0) {
-            print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(campaign.path, member));
+            console_.print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(campaign.path, member));
             skipped_[&campaign].push_back({campaign.members.size(), std::move(member), true});
             refusing_.insert(&campaign);
             return;
         }
-        announce(member);
+        announce(console_, member);
         if (text.error != 0) {
             count_as_input(text);
             if (frame.first)
@@ -168,8 +169,9 @@ private:
     {
         LegacyRecord& record = tree_.records.emplace_back();
         record.path = std::move(path);
-        Opened opened{record, *text.id, g_input_files.insert(*text.id).second, FileKind::none, {}, 0, {}};
-        FileContent content = parse_legacy_text(text.bytes, record.path, options_, files_,
+        const bool first = read_.input_files.insert(*text.id).second && scope_.inputs_before.count(*text.id) == 0;
+        Opened opened{record, *text.id, first, FileKind::none, {}, 0, {}};
+        FileContent content = parse_legacy_text(text.bytes, record.path, options_, files_, read_.named,
                                                 opened.first && options_.diagnostics ? &opened.diagnostics : nullptr);
         record.source_file = std::move(content.source_file);
         record.script_file = std::move(content.script_file);
@@ -205,24 +207,24 @@ private:
         if (!opened.first || !options_.diagnostics)
             return;
         for (const Diagnostic& diagnostic : opened.diagnostics)
-            print_diagnostic(diagnostic);
+            console_.print_diagnostic(diagnostic);
         if (opened.kind == FileKind::session)
-            check_session_configuration(opened.record, opened.config_line);
+            check_session_configuration(console_, scope_.project, opened.record, opened.config_line);
     }
 
     // A campaign's diagnostics come in line order among the reading of its members.
-    static void report_until(Frame& frame, size_t line)
+    void report_until(Frame& frame, size_t line)
     {
         while (frame.next_diagnostic < frame.diagnostics.size()
                && frame.diagnostics[frame.next_diagnostic].line < line)
-            print_diagnostic(frame.diagnostics[frame.next_diagnostic++]);
+            console_.print_diagnostic(frame.diagnostics[frame.next_diagnostic++]);
     }
 
     // Prints what reading a shared campaign again prints: the announcements of
     // every file it reads and the cycles it refuses.
-    void replay(const LegacyRecord& campaign) const
+    void replay(const LegacyRecord& campaign)
     {
-        announce(campaign.path);
+        announce(console_, campaign.path);
         struct Position {
             const LegacyRecord* record;
             const std::vector<SkippedMember>* skipped;
@@ -231,7 +233,7 @@ private:
         };
         std::vector<Position> stack;
         const auto visit = [&](const LegacyRecord& record) {
-            if (!g_verbose && refusing_.count(&record) == 0)
+            if (!console_.verbose() && refusing_.count(&record) == 0)
                 return;
             const auto skipped = skipped_.find(&record);
             stack.push_back({&record, skipped == skipped_.end() ? nullptr : &skipped->second});
@@ -244,9 +246,9 @@ private:
                 && (*top.skipped)[top.next_skipped].position == top.member) {
                 const SkippedMember& skipped = (*top.skipped)[top.next_skipped++];
                 if (skipped.cycle)
-                    print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(record.path, skipped.path));
+                    console_.print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(record.path, skipped.path));
                 else
-                    announce(skipped.path);
+                    announce(console_, skipped.path);
                 continue;
             }
             if (top.member == record.members.size()) {
@@ -254,26 +256,26 @@ private:
                 continue;
             }
             const LegacyRecord& member = *record.members[top.member++];
-            announce(member.path);
+            announce(console_, member.path);
             visit(member);
         }
     }
 
     // A file opened but left out (too large, a read error) is still an input:
     // no output may replace it.
-    static void count_as_input(const LegacyText& text)
+    void count_as_input(const LegacyText& text)
     {
         if (text.id)
-            g_input_files.insert(*text.id);
+            read_.input_files.insert(*text.id);
     }
 
-    void report_unreadable_argument(const std::string& path, int error) const
+    void report_unreadable_argument(const std::string& path, int error)
     {
         if (!options_.diagnostics)
             return;
-        print_diagnostic(unreadable_argument_warning(path, error));
+        console_.print_diagnostic(unreadable_argument_warning(path, error));
         if (const std::optional<std::string> meant = suggestion(path, error))
-            print_diagnostic(argument_suggestion_note(path, *meant));
+            console_.print_diagnostic(argument_suggestion_note(path, *meant));
     }
 
     void report_unreadable_member(const std::string& campaign, size_t line, const std::string& member,
@@ -281,18 +283,18 @@ private:
     {
         if (!options_.diagnostics)
             return;
-        print_diagnostic(unreadable_member_warning(campaign, line, member, error));
+        console_.print_diagnostic(unreadable_member_warning(campaign, line, member, error));
         // Read as written on Windows, the member's name was already looked up.
         if (options_.windows_paths)
             return;
         if (const std::optional<std::string> meant = suggestion(member, error)) {
-            print_diagnostic(member_suggestion_note(campaign, line, *meant));
-            outcome_.member_suggested = true;
+            console_.print_diagnostic(member_suggestion_note(campaign, line, *meant));
+            read_.member_suggested = true;
         }
     }
 
     // Only a name that leads nowhere gets a suggestion, not a file that is there.
-    std::optional<std::string> suggestion(const std::string& path, int error) const
+    std::optional<std::string> suggestion(const std::string& path, int error)
     {
         if (error != ENOENT && error != ENOTDIR)
             return std::nullopt;
@@ -300,8 +302,10 @@ private:
     }
 
     const ReaderOptions& options_;
-    const LegacyFiles& files_;
-    ReadingOutcome& outcome_;
+    LegacyFiles& files_;
+    Console& console_;
+    const ReadingScope& scope_;
+    LegacyRead& read_;
     LegacyTree& tree_;
     std::deque<Frame> frames_;
     FileIdSet on_chain_;
@@ -314,11 +318,11 @@ private:
 
 }  // namespace
 
-std::optional<LegacyTree> read_legacy_file(const std::string& path, const ReaderOptions& options,
-                                           const LegacyFiles& files, ReadingOutcome& outcome)
+LegacyRead read_legacy_file(const std::string& path, const ReadingScope& scope)
 {
+    LegacyRead read;
     LegacyTree tree;
-    if (!TreeReader(options, files, outcome, tree).read(path))
-        return std::nullopt;
-    return tree;
+    if (TreeReader(scope, read, tree).read(path))
+        read.tree = std::move(tree);
+    return read;
 }

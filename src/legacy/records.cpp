@@ -1,16 +1,20 @@
 #include "legacy/records.h"
 
-std::optional<LegacyTree> g_project;
-PathList g_script_files;
-PathList g_source_files;
-std::vector<std::string> g_include_dirs;
-FileIdSet g_input_files;
+namespace {
 
-void reset_legacy_model()
+void merge_paths(PathList& list, PathList&& later)
 {
-    g_project.reset();
-    g_script_files = {};
-    g_source_files = {};
-    g_include_dirs.clear();
-    g_input_files.clear();
+    // Only the paths are needed now; their folded forms go first, so that a
+    // large reading is not held twice.
+    later.folded = {};
+    for (std::string& path : later.paths)
+        add_unique_nocase(list, std::move(path));
+}
+
+}  // namespace
+
+void merge_named_files(NamedFiles& files, NamedFiles&& later)
+{
+    merge_paths(files.script_files, std::move(later.script_files));
+    merge_paths(files.source_files, std::move(later.source_files));
 }

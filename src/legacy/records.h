@@ -1,5 +1,6 @@
 // What the legacy files say, in memory: one record per reading of a file under
-// a name, one configuration per NC line of a project file, and the run-wide lists.
+// a name, one configuration per NC line of a project file, and what readings
+// gather for the run.
 #pragma once
 
 #include <cstddef>
@@ -52,9 +53,9 @@ struct TargetConfig {
     Text ansi_mode;
     Text version;
     Text exception;  // "true" or "false"
-    // The run's include directories when at least one IN line preceded this
-    // configuration's NC line (later IN lines included); null otherwise.
-    const std::vector<std::string>* include_dirs = nullptr;
+    // Every IN value of its project file when at least one IN line preceded
+    // this configuration's NC line (later ones included); none otherwise.
+    std::vector<std::string> include_dirs;
     Text alk_file;
     Text class_name;
 };
@@ -124,15 +125,12 @@ struct LegacyTree {
     LegacyTree& operator=(const LegacyTree&) = delete;
 };
 
-// The project file as read; none when it could not be read.
-extern std::optional<LegacyTree> g_project;
-extern PathList g_script_files;
-extern PathList g_source_files;
-// Every IN value of the run in the order read, duplicates kept.
-extern std::vector<std::string> g_include_dirs;
-// Every legacy file the run has opened, so that no output replaces one of them
-// and a file's diagnostics are given once.
-extern FileIdSet g_input_files;
+// The scripts and sources that sessions name: every distinct path once, the
+// spelling met first kept.
+struct NamedFiles {
+    PathList script_files;
+    PathList source_files;
+};
 
-// Empties the model, for a fresh run in the same process.
-void reset_legacy_model();
+// Adds the paths of `later`, in their order, to `files`, taking them over.
+void merge_named_files(NamedFiles& files, NamedFiles&& later);

@@ -3,7 +3,10 @@
 
 #include "legacy/records.h"
 
-// Reports a session whose CX value names no configuration of g_project, or whose
-// settings have no CX line to name one; `config_line` holds its CX value. Silent
-// until the project has been read with at least one configuration.
-void check_session_configuration(const LegacyRecord& session, size_t config_line);
+class Console;
+
+// Reports a session whose CX value names no configuration of `project`, or
+// whose settings have no CX line to name one; `config_line` holds its CX value.
+// Silent while there is no project with at least one configuration.
+void check_session_configuration(Console& console, const LegacyRecord* project, const LegacyRecord& session,
+                                 size_t config_line);

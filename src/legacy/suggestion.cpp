@@ -7,7 +7,7 @@ namespace {
 // The name in `folder` that stands for `component`; `path` is the walk so far,
 // the folder's own name and a slash, for a folder that cannot be listed.
 std::optional<std::string> name_in(const std::string& folder, const std::string& path,
-                                   std::string_view component, const LegacyFiles& files)
+                                   std::string_view component, LegacyFiles& files)
 {
     if (component.empty() || component == "." || component == "..")
         return std::string(component);
@@ -43,7 +43,7 @@ std::string without_empty_components(std::string_view path)
 
 }  // namespace
 
-CaseMatch match_letter_case(std::string_view path, const LegacyFiles& files)
+CaseMatch match_letter_case(std::string_view path, LegacyFiles& files)
 {
     CaseMatch match;
     size_t at = 0;
@@ -71,7 +71,7 @@ CaseMatch match_letter_case(std::string_view path, const LegacyFiles& files)
     }
 }
 
-std::optional<std::string> suggest_file(std::string_view path, const LegacyFiles& files)
+std::optional<std::string> suggest_file(std::string_view path, LegacyFiles& files)
 {
     std::string unified(path);
     std::replace(unified.begin(), unified.end(), '\\', '/');

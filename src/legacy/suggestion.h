@@ -19,9 +19,9 @@ struct CaseMatch {
 // is kept; else it becomes the first name of that folder, in byte order, equal
 // to it without regard to ASCII letter case. Where there is none, or the folder
 // cannot be listed, the walk stops and the rest stays as written.
-CaseMatch match_letter_case(std::string_view path, const LegacyFiles& files);
+CaseMatch match_letter_case(std::string_view path, LegacyFiles& files);
 
 // The file a user probably meant by `path`, backslashes taken as slashes and
 // empty components dropped: the walk above when it finds every component and
 // ends at a readable regular file; none otherwise.
-std::optional<std::string> suggest_file(std::string_view path, const LegacyFiles& files);
+std::optional<std::string> suggest_file(std::string_view path, LegacyFiles& files);

@@ -1,54 +1,77 @@
-// The two console channels: errors and diagnostics on the error stream, progress
-// on standard output.
+// The two console channels of a run: errors and diagnostics on the error
+// stream, progress on standard output. The driver makes one console per run
+// and hands it on; tests and fuzzing make their own, keeping the text.
 #pragma once
 
 #include <QString>
+#include <cstdio>
 #include <string>
 #include <vector>
 
 #include "messages/diagnostic.h"
 
-// Verbose mode: 0 at start, 1 once "-v" was read. Gates everything on standard output.
-extern int g_verbose;
-
-// Diagnostics mode: 0 at start, 1 with "--warnings" or "--check", set by the
-// driver. Gates every diagnostic line; the reader is told in its options.
-extern int g_diagnostics;
-
-// How the diagnostics of a run are shown, and who else receives them.
-struct DiagnosticOutput {
-    bool colour = false;
-    // Every diagnostic and error record printed, in order (for the SARIF log).
-    std::vector<Diagnostic>* records = nullptr;
+// Where a channel's text goes: a stream of the process, or a text in memory.
+struct ConsoleChannel {
+    std::FILE* stream = nullptr;
+    std::string* text = nullptr;  // when set, the text is appended here instead
 };
 
-// Holds for the messages printed from now on.
-void set_diagnostic_output(const DiagnosticOutput& output);
+class Console {
+public:
+    // The process's standard output and error stream.
+    Console();
+    Console(ConsoleChannel out, ConsoleChannel err);
 
-// Writes "(E) " and the message to the error stream, in the local 8-bit encoding.
-// For messages before the run reads legacy files (start-up, usage, command line).
-void print_error(const QString& message);
+    // Verbose mode: off at start, on once "-v" was read. Gates standard output.
+    void set_verbose(bool verbose) { verbose_ = verbose; }
+    bool verbose() const { return verbose_; }
 
-// An error of the run: "(E) " and the message, which ends with its line end.
-void print_error(DiagnosticKind kind, const QString& message);
+    // Diagnostics mode: on with "--warnings", "--check" or "--sarif". Gates every
+    // diagnostic line; `colour` colours them.
+    void set_diagnostics(bool diagnostics, bool colour)
+    {
+        diagnostics_ = diagnostics;
+        colour_ = colour;
+    }
+    bool diagnostics() const { return diagnostics_; }
 
-// Writes a diagnostic line to the error stream when diagnostics are on.
-void print_diagnostic(const Diagnostic& diagnostic);
+    // Every diagnostic and error record printed from now on is appended to
+    // `records` too (the SARIF log); null for none.
+    void set_records(std::vector<Diagnostic>* records) { records_ = records; }
 
-// Writes the message to standard output when verbose mode is on.
-void print_verbose(const QString& message);
+    // Writes "(E) " and the message to the error stream, in the local 8-bit
+    // encoding. For messages before a run reads legacy files (start-up, usage,
+    // command line) that no log holds.
+    void print_error(const QString& message);
 
-// Writes the message to standard output whatever the mode (--help, --version).
-void print_output(const QString& message);
+    // An error of the run: "(E) " and the message, which ends with its line end.
+    void print_error(DiagnosticKind kind, const QString& message);
 
-// How many messages the error stream has received, so that --check can tell
-// whether it reported anything.
-int error_stream_messages();
+    // Writes a diagnostic line to the error stream when diagnostics are on.
+    void print_diagnostic(const Diagnostic& diagnostic);
+
+    // Writes the message to standard output when verbose mode is on.
+    void print_verbose(const QString& message);
+
+    // Writes the message to standard output whatever the mode (--help, --version).
+    void print_output(const QString& message);
+
+    // How many messages the error stream has received, so that --check can
+    // tell whether it reported anything.
+    int error_stream_messages() const { return error_stream_messages_; }
+
+private:
+    void report(const Diagnostic& diagnostic);
+
+    ConsoleChannel out_;
+    ConsoleChannel err_;
+    bool verbose_ = false;
+    bool diagnostics_ = false;
+    bool colour_ = false;
+    std::vector<Diagnostic>* records_ = nullptr;
+    int error_stream_messages_ = 0;
+};
 
 // Whether the error stream is a terminal that shows colours: NO_COLOR unset or
 // empty, TERM set and not "dumb".
 bool error_stream_shows_colour();
-
-// Tests and fuzzing: console output goes to these texts instead of the streams;
-// null pointers give the streams back.
-void capture_console(std::string* out, std::string* err);

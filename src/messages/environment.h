@@ -4,6 +4,8 @@
 #include <optional>
 #include <string>
 
-// The variable's value (empty counts as set); none, after reporting it, when
-// the variable is unset.
-std::optional<std::string> require_env(const char* name);
+class Console;
+
+// The variable's value (empty counts as set); none, after reporting it on
+// `console`, when the variable is unset.
+std::optional<std::string> require_env(Console& console, const char* name);

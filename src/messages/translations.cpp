@@ -8,11 +8,11 @@
 #include "messages/console.h"
 #include "messages/message_table.h"
 
-bool load_translations(QCoreApplication& app, Catalogues& catalogues)
+bool load_translations(QCoreApplication& app, Catalogues& catalogues, Console& console)
 {
     const QString root = QString::fromLocal8Bit(qgetenv("KELMARDIR"));
     if (root.isEmpty()) {
-        print_error(kelmardir_unset_message());
+        console.print_error(kelmardir_unset_message());
         return false;
     }
 
@@ -20,7 +20,7 @@ bool load_translations(QCoreApplication& app, Catalogues& catalogues)
     const QFileInfo directory(root + separator + QStringLiteral("lib") + separator
                               + QStringLiteral("locale"));
     if (!directory.isDir()) {
-        print_error(catalogue_dir_missing_message(directory.filePath()));
+        console.print_error(catalogue_dir_missing_message(directory.filePath()));
         return false;
     }
 

@@ -4,6 +4,7 @@
 #include <QTranslator>
 
 class QCoreApplication;
+class Console;
 
 // The catalogues stay installed while this lives; the entry keeps it for the whole run.
 struct Catalogues {
@@ -13,5 +14,6 @@ struct Catalogues {
 
 // Finds the catalogue directory through KELMARDIR and installs the tool catalogue
 // and, only when that one loaded, the product catalogue. Returns false after
-// reporting a missing KELMARDIR or catalogue directory; the run cannot go on.
-bool load_translations(QCoreApplication& app, Catalogues& catalogues);
+// reporting a missing KELMARDIR or catalogue directory on `console`; the run
+// cannot go on.
+bool load_translations(QCoreApplication& app, Catalogues& catalogues, Console& console);

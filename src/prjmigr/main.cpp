@@ -3,15 +3,17 @@
 #include <string>
 #include <vector>
 
+#include "messages/console.h"
 #include "messages/translations.h"
-#include "prjmigr/run.h"
+#include "prjmigr/driver.h"
 
 int main(int argc, char* argv[])
 {
     QCoreApplication app(argc, argv);
+    Console console;
     Catalogues catalogues;
-    if (!load_translations(app, catalogues))
+    if (!load_translations(app, catalogues, console))
         return k_exit_fatal;
     // The arguments as the application object left them.
-    return run_prjmigr(std::vector<std::string>(argv, argv + argc));
+    return run_prjmigr(std::vector<std::string>(argv, argv + argc), console);
 }

@@ -11,7 +11,7 @@ constexpr size_t k_sync_every = 16 << 20;
 
 }  // namespace
 
-BufferWriter::BufferWriter(QIODevice& device) : device_(device)
+BufferWriter::BufferWriter(QIODevice& device) : device_(&device)
 {
     // Devices and FIFOs hold no pages to write back.
     if (const auto* file = qobject_cast<QFileDevice*>(&device)) {
@@ -28,7 +28,7 @@ void BufferWriter::write(const Chunk& chunk)
         return;
     const auto size = static_cast<qint64>(chunk.size);
     errno = 0;
-    if (device_.write(chunk.bytes.data(), size) != size) {
+    if (device_->write(chunk.bytes.data(), size) != size) {
         error_ = errno != 0 ? errno : EIO;
         return;
     }

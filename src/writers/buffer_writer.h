@@ -26,7 +26,7 @@ public:
     int error() const { return error_; }
 
 private:
-    QIODevice& device_;
+    QIODevice* device_;
     int sync_fd_ = -1;     // a regular file's descriptor, synced as it grows
     size_t unsynced_ = 0;  // bytes written since the last sync
     int error_ = 0;

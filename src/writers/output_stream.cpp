@@ -18,6 +18,8 @@ OutputStream::OutputStream(QIODevice* device)
 }
 
 OutputStream::~OutputStream() = default;
+OutputStream::OutputStream(OutputStream&&) noexcept = default;
+OutputStream& OutputStream::operator=(OutputStream&&) noexcept = default;
 
 void OutputStream::put_across(std::string_view bytes)
 {

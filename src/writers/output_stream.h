@@ -20,6 +20,9 @@ public:
     ~OutputStream();
     OutputStream(const OutputStream&) = delete;
     OutputStream& operator=(const OutputStream&) = delete;
+    // A stream moves whole, to the thread that writes it and back.
+    OutputStream(OutputStream&&) noexcept;
+    OutputStream& operator=(OutputStream&&) noexcept;
 
     // Fixed text, written as it stands.
     void put(std::string_view bytes)

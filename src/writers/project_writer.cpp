@@ -74,15 +74,13 @@ constexpr Line k_tail_close[] = {
 
 // Every configuration lists the include directories of the first one, the
 // configuration declared last.
-void write_include_dirs(OutputStream& out, const std::vector<std::string>* include_dirs)
+void write_include_dirs(OutputStream& out, const std::vector<std::string>& include_dirs)
 {
     emit(out, k_incdir_open);
-    if (include_dirs) {
-        for (size_t i = 0; i < include_dirs->size(); ++i) {
-            if (i > 0)
-                emit(out, k_incdir_separator);
-            out.put_text((*include_dirs)[i]);
-        }
+    for (size_t i = 0; i < include_dirs.size(); ++i) {
+        if (i > 0)
+            emit(out, k_incdir_separator);
+        out.put_text(include_dirs[i]);
     }
     emit(out, k_incdir_close);
 }
@@ -109,7 +107,7 @@ void write_project_configs(OutputStream& out, const LegacyRecord* project)
 {
     if (project && !project->configs.empty()) {
         const std::vector<TargetConfig>& configs = project->configs;
-        const std::vector<std::string>* include_dirs = configs.back().include_dirs;
+        const std::vector<std::string>& include_dirs = configs.back().include_dirs;
         emit(out, k_config_list_open);
         for (auto config = configs.rbegin(); config != configs.rend(); ++config) {
             emit_all(out, k_config_open);

@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "legacy/paths.h"
+#include "legacy/session_keys.h"
 #include "writers/line_table.h"
 
 namespace {
@@ -105,26 +106,23 @@ constexpr Line k_override_open[] = {
 };
 constexpr Line k_override_name{25, "<name>%s</name>"};
 constexpr Line k_override_data_close{24, "</data>"};
-const OptionalRow<SessionSettings> k_override_settings[] = {
-    {{24, "<ge_alk_file_name>%s</ge_alk_file_name>"}, &SessionSettings::link_file},
-    {{23, "<cflags>%s</cflags>"}, &SessionSettings::compile_flags},
-    {{24, "<tcflags>%s</tcflags>"}, &SessionSettings::test_compile_flags},
-    {{24, "<debug>%s</debug>"}, &SessionSettings::debug},
-    {{24, "<simulation>%s</simulation>"}, &SessionSettings::simulation},
-    {{24, "<preparationOptions>%s</preparationOptions>"}, &SessionSettings::preparation_options},
-    {{24, "<moreOptions>%s</moreOptions>"}, &SessionSettings::more_options},
-    {{24, "<instruComparaison>%s</instruComparaison>"}, &SessionSettings::instru_comparison},
-    {{24, "<secondContext>%s</secondContext>"}, &SessionSettings::second_context},
-    {{24, "<secondIntermediateFile>%s</secondIntermediateFile>"},
-     &SessionSettings::second_intermediate_file},
-    {{24, "<strictComparaison>%s</strictComparaison>"}, &SessionSettings::strict_comparison},
-};
 constexpr Line k_override_close{22, "</configuration>"};
 constexpr Line k_overrides_close{20, "</configuration_list>"};
 
 std::string_view text_or_empty(const Text& text)
 {
     return text ? std::string_view(*text) : std::string_view();
+}
+
+// The rows of the session's settings that are set, in the order of the key table.
+void write_session_settings(OutputStream& out, const SessionSettings& settings)
+{
+    for (const SessionKey& key : k_session_keys) {
+        if (key.row.empty())
+            continue;
+        if (const Text& value = settings.*key.field)
+            emit(out, Line(key.row_indent, key.row), *value);
+    }
 }
 
 void write_group_open(OutputStream& out, std::string_view path, const LegacyRecord& campaign,
@@ -204,7 +202,7 @@ void write_config_overrides(OutputStream& out, const LegacyRecord* record,
             emit(out, k_override_name, config->name);
             emit(out, k_override_data_close);
             if (record && config->name == wanted)
-                emit_present(out, k_override_settings, record->settings);
+                write_session_settings(out, record->settings);
             emit(out, k_override_close);
         }
     }

@@ -116,7 +116,7 @@ TEST_P(GoldenTest, PrintsAndWritesWhatTheCaseSays)
     const std::string folder = k_golden + "/" + GetParam();
     TempTree tree;
     if (const std::vector<std::string> inputs = lines_of(read_file(folder + "/inputs")); !inputs.empty())
-        tree.copy_from(std::string(PRJMIGR_SOURCE_DIR) + "/" + inputs.front());
+        tree.copy_from(std::string(PRJMIGR_SOURCE_DIR) + "/" + inputs.front(), k_case_files);
     tree.copy_from(folder, k_case_files);
     EnvChanges env = env_of(folder, tree.root());
     // "catalogues": the built catalogues the run's KELMARDIR holds (default: none).

@@ -32,7 +32,7 @@ LegacyFiles memory_files(std::map<std::string, int>& listings)
 TEST(CaseLookupTest, TwentyThousandNamesInAnotherCaseListTheirFolderOnce)
 {
     std::map<std::string, int> listings;
-    const LegacyFiles files = memory_files(listings);
+    LegacyFiles files = memory_files(listings);
     ReaderOptions options;
     options.windows_paths = true;
     for (int i = 0; i < 20000; ++i) {
@@ -45,7 +45,7 @@ TEST(CaseLookupTest, TwentyThousandNamesInAnotherCaseListTheirFolderOnce)
 TEST(CaseLookupTest, AFolderThatCannotBeListedKeepsTheNamesItHolds)
 {
     std::map<std::string, int> listings;
-    const LegacyFiles files = memory_files(listings);
+    LegacyFiles files = memory_files(listings);
     EXPECT_EQ(match_letter_case("LOCKED/In.ses/x", files).path, "Locked/In.ses/x");
     EXPECT_FALSE(match_letter_case("LOCKED/In.ses/x", files).whole);
     const CaseMatch other_case = match_letter_case("Locked/IN.ses", files);

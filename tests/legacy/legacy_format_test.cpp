@@ -12,13 +12,13 @@ const std::string k_session = "$$$IHM NEVRA$$$SESSION\n";
 
 class LegacyFormatTest : public testing::Test {
 protected:
-    void SetUp() override { reset_legacy_model(); }
-    void TearDown() override { reset_legacy_model(); }
-
-    static FileContent parse(const std::string& bytes)
+    FileContent parse(const std::string& bytes, const std::string& path = "s.ses")
     {
-        return parse_legacy_text(bytes, "s.ses", ReaderOptions(), disk_legacy_files());
+        return parse_legacy_text(bytes, path, ReaderOptions(), files, named);
     }
+
+    LegacyFiles files = disk_legacy_files();
+    NamedFiles named;
 };
 
 TEST_F(LegacyFormatTest, PrepareLineRemovesTrailingBytesUpToTheBlankOnly)
@@ -53,13 +53,21 @@ TEST_F(LegacyFormatTest, OnlyALineFeedEndsALineAndOnlyABlankEndsAKey)
     EXPECT_EQ(record.link_file, "last");       // the last line needs no line feed
 }
 
-TEST_F(LegacyFormatTest, ResetEmptiesTheRunWideLists)
+TEST_F(LegacyFormatTest, AConfigurationAfterAnInLineListsEveryInValueOfItsFile)
 {
-    parse(k_session + "FP t.ptu\nFS t.c\n");
-    ASSERT_EQ(g_script_files.paths.size() + g_source_files.paths.size(), 2u);
-    reset_legacy_model();
-    EXPECT_TRUE(g_script_files.paths.empty() && g_script_files.folded.empty());
-    EXPECT_TRUE(g_source_files.paths.empty() && g_source_files.folded.empty());
+    const FileContent content = parse("$$$IHM NEVRA$$$PROJET\nNC first\nIN a\nNC second\nIN b\nNC third\n", "p.prj");
+    ASSERT_EQ(content.configs.size(), 3u);
+    EXPECT_TRUE(content.configs[0].include_dirs.empty());  // declared before any IN line
+    const std::vector<std::string> all = {"a", "b"};
+    EXPECT_EQ(content.configs[1].include_dirs, all);        // IN values after its NC line too
+    EXPECT_EQ(content.configs[2].include_dirs, all);
+}
+
+TEST_F(LegacyFormatTest, EveryScriptAndSourceIsOfferedOnceInTheSpellingMetFirst)
+{
+    parse("$$$IHM NEVRA$$$SESSION\nFP T.ptu\nFP t.PTU\nFS a.c\nFP u.ptu\n", "d/s.ses");
+    EXPECT_EQ(named.script_files.paths, (std::vector<std::string>{"d/T.ptu", "d/u.ptu"}));
+    EXPECT_EQ(named.source_files.paths, std::vector<std::string>{"d/a.c"});
 }
 
 }  // namespace

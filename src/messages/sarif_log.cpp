@@ -1,4 +1,4 @@
-#include "prjmigr/sarif_log.h"
+#include "messages/sarif_log.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

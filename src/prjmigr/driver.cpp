@@ -1,0 +1,220 @@
+#include "prjmigr/driver.h"
+
+#include <QByteArray>
+#include <cstdlib>
+#include <filesystem>
+#include <optional>
+
+#include "messages/console.h"
+#include "messages/diagnostic_messages.h"
+#include "messages/environment.h"
+#include "messages/message_table.h"
+#include "messages/sarif_log.h"
+#include "prjmigr/command_line.h"
+#include "prjmigr/conversion.h"
+#include "prjmigr/output_failure.h"
+#include "prjmigr/output_names.h"
+
+namespace {
+
+// --warnings, --check and --sarif report what the conversion leaves out.
+bool reports_diagnostics(const CommandLine& command_line)
+{
+    return command_line.report != CommandLine::Report::none || command_line.sarif_file.has_value();
+}
+
+bool is_conversion(const CommandLine& command_line)
+{
+    return command_line.report != CommandLine::Report::check;
+}
+
+bool use_colour(CommandLine::Colour colour)
+{
+    switch (colour) {
+    case CommandLine::Colour::always:
+        return true;
+    case CommandLine::Colour::never:
+        return false;
+    case CommandLine::Colour::automatic:
+        break;
+    }
+    return error_stream_shows_colour();
+}
+
+// How far the formatting thread may fall behind the reading; tests lower the
+// limits (PRJMIGR_TEST_JOB_LIMITS=AHEAD,AT_ONCE) so that small runs use the thread.
+JobLimits job_limits()
+{
+    JobLimits limits;
+    if (const char* test = std::getenv("PRJMIGR_TEST_JOB_LIMITS")) {
+        char* end = nullptr;
+        limits.weight_ahead = std::strtoul(test, &end, 10);
+        if (*end == ',')
+            limits.weight_at_once = std::strtoul(end + 1, nullptr, 10);
+    }
+    return limits;
+}
+
+// The SARIF log of a run, in its temporary file from the start: a log that
+// cannot be created ends the run before anything is read or replaced.
+class SarifLog {
+public:
+    explicit SarifLog(std::string name) : name_(std::move(name)) {}
+
+    bool open(Console& console) { return succeeded(console, open_output(file_, name_)); }
+
+    // Writes `records` and the run's `exit_code`, and replaces the target.
+    // `inputs` are the legacy files the run opened: the log may replace none.
+    bool write(Console& console, const std::vector<Diagnostic>& records, int exit_code, const FileIdSet& inputs)
+    {
+        std::error_code error;
+        const std::string working_directory = std::filesystem::current_path(error).native();
+        const QByteArray log = sarif_log(records, exit_code & 0xff, error ? "/" : working_directory);
+        OutputStream out(file_.device());
+        out.put(std::string_view(log.constData(), static_cast<size_t>(log.size())));
+        return succeeded(console, finish_output(file_, out, name_, inputs))
+            && succeeded(console, commit_output(file_, name_));
+    }
+
+private:
+    std::string name_;
+    OutputFile file_;
+};
+
+// The log would replace one of the documents. --check writes no document.
+bool log_replaces_a_document(const CommandLine& command_line)
+{
+    return is_conversion(command_line) && !command_line.project_files.empty()
+        && log_shares_an_output(derive_output_names(command_line.project_files.front(), command_line.output_name),
+                                *command_line.sarif_file);
+}
+
+// The log's name before anything is read: 0 when it is accepted, else the exit code.
+int refused_log_name(const CommandLine& command_line, Console& console)
+{
+    if (command_line.sarif_file_missing) {
+        console.print_error(sarif_file_missing_message());
+        return k_exit_fatal;
+    }
+    if (!command_line.sarif_file)
+        return 0;
+    if (named_like_legacy_file(*command_line.sarif_file)) {
+        console.print_error(DiagnosticKind::output_named_like_legacy,
+                            output_named_like_legacy_message(*command_line.sarif_file));
+        return k_exit_failure;
+    }
+    if (log_replaces_a_document(command_line)) {
+        console.print_error(DiagnosticKind::output_written_twice, log_written_twice_message(*command_line.sarif_file));
+        return k_exit_failure;
+    }
+    return 0;
+}
+
+Diagnostic ignored_argument_message(const IgnoredArgument& ignored)
+{
+    switch (ignored.why) {
+    case IgnoredArgument::Why::not_legacy_file:
+        return ignored_argument_warning(ignored.argument);
+    case IgnoredArgument::Why::unknown_option:
+        return unknown_option_warning(ignored.argument);
+    case IgnoredArgument::Why::extra_project:
+        return extra_project_warning(ignored.argument);
+    case IgnoredArgument::Why::output_name_missing:
+        return missing_output_name_warning();
+    }
+    return {};
+}
+
+int run_conversion(const CommandLine& command_line, const LegacyArguments& arguments, RunReading& reading, Run& run)
+{
+    Console& console = reading.console;
+    const OutputNames names = derive_output_names(arguments.project, command_line.output_name);
+    if (outputs_share_a_file(names)) {
+        console.print_error(DiagnosticKind::output_written_twice, output_written_twice_message(names.project_file));
+        return k_exit_failure;
+    }
+    if (named_like_legacy_file(names.project_file)) {
+        console.print_error(DiagnosticKind::output_named_like_legacy,
+                            output_named_like_legacy_message(names.project_file));
+        return k_exit_failure;
+    }
+    // Without the workbench root, the documents would name a definition file
+    // that no workbench finds.
+    const std::optional<std::string> workbench_root = require_env(console, "NEVRAHOME");
+    if (!workbench_root)
+        return k_exit_fatal;
+    return convert(names, *workbench_root, arguments, reading, run, job_limits()) ? k_exit_success : k_exit_failure;
+}
+
+// Everything after the log's name is accepted: the rest of the checks before
+// reading, then the run itself, which gathers what it reads in `run`.
+int run_accepted(const CommandLine& command_line, Console& console, Run& run)
+{
+    if (command_line.bad_map) {
+        console.print_error(DiagnosticKind::bad_path_map, bad_path_map_message(*command_line.bad_map));
+        return k_exit_fatal;
+    }
+    for (const IgnoredArgument& ignored : command_line.ignored)
+        console.print_diagnostic(ignored_argument_message(ignored));
+    if (command_line.project_files.empty()) {
+        console.print_error(DiagnosticKind::no_project_file, no_project_message());
+        return k_exit_fatal;
+    }
+    const LegacyArguments arguments{command_line.project_files.front(), command_line.campaign_files,
+                                    command_line.session_files};
+    const ReaderOptions options{reports_diagnostics(command_line), command_line.windows_paths, command_line.maps};
+    LegacyFiles files = disk_legacy_files();
+    RunReading reading{options, files, console};
+    if (is_conversion(command_line))
+        return run_conversion(command_line, arguments, reading, run);
+    check(arguments, reading, run);
+    return console.error_stream_messages() == 0 ? k_exit_success : k_exit_reported;
+}
+
+}  // namespace
+
+int run_prjmigr(const std::vector<std::string>& arguments, Console& console)
+{
+    const QString tool_name = from_local(arguments.empty() ? std::string() : arguments.front());
+    if (arguments.size() <= 1) {
+        console.print_error(usage_message(tool_name));
+        return k_exit_failure;
+    }
+    const CommandLine command_line =
+        parse_command_line(std::vector<std::string>(arguments.begin() + 1, arguments.end()));
+
+    for (int i = 0; i < command_line.verbose_banners; ++i) {
+        console.set_verbose(true);
+        console.print_verbose(version_banner_message());
+    }
+    switch (command_line.stop) {
+    case CommandLine::Stop::help:
+        console.print_output(usage_message(tool_name) + help_message());
+        return k_exit_success;
+    case CommandLine::Stop::version:
+        console.print_output(version_banner_message());
+        return k_exit_success;
+    case CommandLine::Stop::unknown_option:
+        console.print_error(unknown_long_option_message(command_line.unknown_option));
+        return k_exit_fatal;
+    case CommandLine::Stop::none:
+        break;
+    }
+    console.set_diagnostics(reports_diagnostics(command_line), use_colour(command_line.colour));
+    if (const int refused = refused_log_name(command_line, console))
+        return refused;
+    std::optional<SarifLog> log;
+    if (command_line.sarif_file && !log.emplace(*command_line.sarif_file).open(console))
+        return k_exit_failure;
+    // From here on the log is written whatever ends the run.
+    std::vector<Diagnostic> records;
+    console.set_records(log ? &records : nullptr);
+    Run run;
+    int exit_code = run_accepted(command_line, console, run);
+    console.set_records(nullptr);
+    if (log && !log->write(console, records, exit_code, run.input_files))
+        exit_code = k_exit_failure;
+    if (exit_code == k_exit_success || exit_code == k_exit_reported)
+        console.print_verbose(done_message());
+    return exit_code;
+}
