@@ -32,6 +32,7 @@
 #include "legacy/reader.h"
 #include "messages/console.h"
 #include "prjmigr/conversion.h"
+#include "messages/diagnostic_rules.h"
 #include "messages/sarif_log.h"
 #include "writers/objects_writer.h"
 #include "writers/project_writer.h"
@@ -209,7 +210,8 @@ RunResult run(LegacyFiles& files, const ReaderOptions& options, std::string_view
     RunResult result;
     Console console({nullptr, &result.out}, {nullptr, &result.err});
     console.set_diagnostics(options.diagnostics, false);
-    console.set_records(records);
+    if (records)
+        console.set_log([records](const Diagnostic& diagnostic) { records->push_back(diagnostic); });
     RunReading reading{options, files, console};
     Run run;
     std::vector<std::pair<std::string, LegacyTree>> campaigns;
@@ -258,7 +260,8 @@ std::pair<std::string, std::string> tool_documents(LegacyFiles& files, const Rea
 }
 
 // Every line of `err` is an error framed by "(E) " or a diagnostic in the
-// compilers' form, a note following a warning. Gives the error lines alone.
+// compilers' form, a note following a warning (but for the count of a file's
+// reports not shown). Gives the error lines alone.
 std::string checked_error_lines(std::string_view err)
 {
     std::string errors;
@@ -268,10 +271,13 @@ std::string checked_error_lines(std::string_view err)
         const std::string_view line = err.substr(0, end + 1);
         if (end == std::string_view::npos)
             __builtin_trap();
+        const bool note = line.find(": note: ") != std::string_view::npos;
         if (line.substr(0, 4) == "(E) ")
             errors.append(line);
-        else if (line.find(": note: ") != std::string_view::npos && after_warning)
+        else if (note && after_warning)
             after_warning = false;
+        else if (note && line.find(" about this file ") != std::string_view::npos)
+            after_warning = false;  // the count of a file's reports not shown explains no warning
         else if (line.find(": warning: ") != std::string_view::npos)
             after_warning = true;
         else
@@ -280,17 +286,36 @@ std::string checked_error_lines(std::string_view err)
     return errors;
 }
 
-// The line of the record that a SARIF result stands for: its rule, location and text.
-std::string line_of_result(const QJsonObject& result)
+// Files as the log would name them without a disk to make them canonical: the
+// path as printed, relative to the source root or as an absolute file:// URI.
+QJsonObject artifact_as_printed(const std::string& path)
 {
+    if (!path.empty() && path.front() == '/')
+        return {{QStringLiteral("uri"), QStringLiteral("file://") + uri_reference(path)}};
+    return {{QStringLiteral("uri"), uri_reference(path)}, {QStringLiteral("uriBaseId"), QStringLiteral("SRCROOT")}};
+}
+
+// The line of the record that a SARIF result or notification stands for: its
+// rule, location and text.
+std::string line_of_entry(const QJsonObject& entry)
+{
+    const bool result = entry.contains(QStringLiteral("ruleId"));
+    const QString id = result ? entry[QStringLiteral("ruleId")].toString()
+                              : entry[QStringLiteral("descriptor")][QStringLiteral("id")].toString();
     size_t kind = 0;
-    const QString id = result[QStringLiteral("ruleId")].toString();
     while (kind < k_diagnostic_kinds && QString::fromLatin1(diagnostic_rule(DiagnosticKind(kind)).id) != id)
         ++kind;
-    if (kind == k_diagnostic_kinds || result[QStringLiteral("ruleIndex")].toInt() != static_cast<int>(kind))
+    if (kind == k_diagnostic_kinds || (sarif_place_of(DiagnosticKind(kind)) == SarifPlace::result) != result)
         __builtin_trap();
-    Diagnostic diagnostic{DiagnosticKind(kind), std::nullopt, 0, result[QStringLiteral("message")][QStringLiteral("text")].toString()};
-    const QJsonValue location = result[QStringLiteral("locations")][0][QStringLiteral("physicalLocation")];
+    // Its index among the rules, or among the notification descriptors.
+    qint64 index = 0;
+    for (size_t other = 0; other < kind; ++other)
+        index += (sarif_place_of(DiagnosticKind(other)) == SarifPlace::result) == result;
+    if ((result ? entry[QStringLiteral("ruleIndex")] : entry[QStringLiteral("descriptor")][QStringLiteral("index")])
+            .toInteger(-1) != index)
+        __builtin_trap();
+    Diagnostic diagnostic{DiagnosticKind(kind), std::nullopt, 0, entry[QStringLiteral("message")][QStringLiteral("text")].toString()};
+    const QJsonValue location = entry[QStringLiteral("locations")][0][QStringLiteral("physicalLocation")];
     if (!location.isUndefined()) {
         QByteArray uri = location[QStringLiteral("artifactLocation")][QStringLiteral("uri")].toString().toLatin1();
         uri.remove(0, uri.startsWith("file://") ? 7 : 0);
@@ -375,7 +400,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         __builtin_trap();
     std::string lines;
     for (const Diagnostic& record : records)
-        lines += line_of_result(sarif_result(record));
+        lines += line_of_entry(sarif_entry(record, artifact_as_printed));
     if (lines != reported.err)
         __builtin_trap();
     return 0;

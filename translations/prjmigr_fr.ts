@@ -277,6 +277,21 @@ Environnement :
         <comment>Said of a session file; CX is the key that names the session&apos;s configuration</comment>
         <translation>aucune ligne CX, les réglages de la session sont donc laissés de côté</translation>
     </message>
+    <message>
+        <source>1 more report about this file is not shown</source>
+        <comment>Said of a file</comment>
+        <translation>1 signalement de plus sur ce fichier n&apos;est pas affiché</translation>
+    </message>
+    <message>
+        <source>%1 more reports about this file are not shown</source>
+        <comment>Said of a file; %1 is a number greater than 1</comment>
+        <translation>%1 signalements de plus sur ce fichier ne sont pas affichés</translation>
+    </message>
+    <message>
+        <source>%1 more results are left out of this log, which holds at most %2</source>
+        <comment>In the SARIF log; %1 and %2 are numbers</comment>
+        <translation>%1 résultats de plus sont laissés hors de ce journal, qui en contient au plus %2</translation>
+    </message>
 </context>
 <context>
     <name>Diagnostic</name>
@@ -447,6 +462,346 @@ Environnement :
         <source>The command line names no project file</source>
         <comment>A kind of diagnostic, in the SARIF log</comment>
         <translation>La ligne de commande ne nomme aucun fichier projet</translation>
+    </message>
+    <message>
+        <source>An argument of the command line that does not begin with - and does not end in .prj, .cmp or .ses names no legacy file, so it is ignored.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un argument de la ligne de commande qui ne commence pas par - et ne se termine ni par .prj, ni par .cmp, ni par .ses ne nomme aucun fichier hérité ; il est donc ignoré.</translation>
+    </message>
+    <message>
+        <source>Name the legacy files by their suffix, .prj, .cmp or .ses, exactly as written; a file with another suffix can still be read as a member of a campaign.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Nommez les fichiers hérités avec leur suffixe, .prj, .cmp ou .ses, écrit exactement ainsi ; un fichier d&apos;un autre suffixe peut tout de même être lu comme membre d&apos;une campagne.</translation>
+    </message>
+    <message>
+        <source>An argument that begins with a single - and is none of the tool&apos;s options is ignored.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un argument qui commence par un seul - et n&apos;est aucune des options de l&apos;outil est ignoré.</translation>
+    </message>
+    <message>
+        <source>Remove the argument, or spell the option as --help lists it.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Supprimez l&apos;argument, ou écrivez l&apos;option telle que --help la liste.</translation>
+    </message>
+    <message>
+        <source>A run converts one project: every project file of the command line after the first one is ignored.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une exécution convertit un seul projet : tout fichier projet de la ligne de commande après le premier est ignoré.</translation>
+    </message>
+    <message>
+        <source>Convert each project in a run of its own.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Convertissez chaque projet dans une exécution distincte.</translation>
+    </message>
+    <message>
+        <source>-o is the last argument, so it names no output file: the default names, taken from the project file, are used.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>-o est le dernier argument et ne nomme donc aucun fichier de sortie : les noms par défaut, tirés du fichier projet, sont utilisés.</translation>
+    </message>
+    <message>
+        <source>Give the name of the project file after -o, or leave -o out.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Donnez le nom du fichier projet après -o, ou omettez -o.</translation>
+    </message>
+    <message>
+        <source>A legacy file named on the command line cannot be read (it is missing, a folder, not readable or larger than 256 MiB, or its name holds a NUL byte), so the outputs leave it out.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un fichier hérité nommé sur la ligne de commande est illisible (il est absent, c&apos;est un dossier, sa lecture n&apos;est pas permise ou il dépasse 256 MiB, ou son nom contient un octet NUL) ; les sorties le laissent donc de côté.</translation>
+    </message>
+    <message>
+        <source>Check the name and the file: the message gives the system&apos;s reason, and a note may name the file probably meant.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Vérifiez le nom et le fichier : le message indique la raison donnée par le système, et une note peut nommer le fichier probablement voulu.</translation>
+    </message>
+    <message>
+        <source>A file that an FI line of a campaign names cannot be read, so the campaign&apos;s group in the project file lacks it.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un fichier que désigne une ligne FI d&apos;une campagne est illisible ; il manque donc au groupe de la campagne dans le fichier projet.</translation>
+    </message>
+    <message>
+        <source>Correct the FI line or restore the file; names written with backslashes or in another letter case are read by --windows-paths.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Corrigez la ligne FI ou rétablissez le fichier ; les noms écrits avec des barres obliques inverses ou dans une autre casse sont lus par --windows-paths.</translation>
+    </message>
+    <message>
+        <source>A file named on the command line cannot be read, but with its backslashes taken as slashes and its letters in another case the name leads to this readable file.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un fichier nommé sur la ligne de commande est illisible, mais, ses barres obliques inverses prises pour des barres obliques et ses lettres dans une autre casse, le nom mène à ce fichier lisible.</translation>
+    </message>
+    <message>
+        <source>Name the file as the note writes it.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Nommez le fichier comme l&apos;écrit la note.</translation>
+    </message>
+    <message>
+        <source>A file that a campaign names cannot be read, but with its backslashes taken as slashes and its letters in another case the name leads to this readable file.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un fichier que désigne une campagne est illisible, mais, ses barres obliques inverses prises pour des barres obliques et ses lettres dans une autre casse, le nom mène à ce fichier lisible.</translation>
+    </message>
+    <message>
+        <source>Write the FI line as the note writes the name, or convert with --windows-paths, which reads such names.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Écrivez dans la ligne FI le nom tel que l&apos;écrit la note, ou convertissez avec --windows-paths, qui lit de tels noms.</translation>
+    </message>
+    <message>
+        <source>A legacy file holds no header line ($$$IHM NEVRA$$$ followed by PROJET, CAMPAGNE or SESSION), so none of its lines is read.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un fichier hérité ne contient aucune ligne d&apos;en-tête ($$$IHM NEVRA$$$ suivi de PROJET, CAMPAGNE ou SESSION) ; aucune de ses lignes n&apos;est donc lue.</translation>
+    </message>
+    <message>
+        <source>Put the header line first in the file, exactly as written, in capitals.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Placez la ligne d&apos;en-tête au début du fichier, écrite exactement ainsi, en majuscules.</translation>
+    </message>
+    <message>
+        <source>This line would be the file&apos;s header line but for its letter case, blanks or control bytes at its ends, or a byte-order mark.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Cette ligne serait la ligne d&apos;en-tête du fichier, si ce n&apos;était sa casse, des blancs ou des octets de contrôle à ses extrémités, ou une marque d&apos;ordre des octets.</translation>
+    </message>
+    <message>
+        <source>Write the header line exactly, in capitals, with nothing before it.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Écrivez la ligne d&apos;en-tête exactement, en majuscules, sans rien avant elle.</translation>
+    </message>
+    <message>
+        <source>A line after the header begins with two capitals and a blank that are no key of its file&apos;s kind (project, campaign or session), so the line is ignored.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une ligne après l&apos;en-tête commence par deux majuscules et un blanc qui ne forment aucune clé du type de son fichier (projet, campagne ou session) ; la ligne est donc ignorée.</translation>
+    </message>
+    <message>
+        <source>Correct the key, or move the line to a file of the kind that has it; the manual page lists the keys of each kind.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Corrigez la clé, ou déplacez la ligne dans un fichier du type qui possède cette clé ; la page de manuel liste les clés de chaque type.</translation>
+    </message>
+    <message>
+        <source>A line after the header does not begin with two capitals and a blank, so it is ignored.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une ligne après l&apos;en-tête ne commence pas par deux majuscules et un blanc ; elle est donc ignorée.</translation>
+    </message>
+    <message>
+        <source>Begin the line with its key, or remove it: legacy files have no comment lines.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Commencez la ligne par sa clé, ou supprimez-la : les fichiers hérités n&apos;ont pas de lignes de commentaire.</translation>
+    </message>
+    <message>
+        <source>A key that fills a configuration (PA, LA, SE, OE, XX, AS, VE, EX, AL or CL) comes before the first NC line of the project file, so it has no configuration to fill and is ignored.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une clé qui remplit une configuration (PA, LA, SE, OE, XX, AS, VE, EX, AL ou CL) précède la première ligne NC du fichier projet ; elle n&apos;a donc aucune configuration à remplir et est ignorée.</translation>
+    </message>
+    <message>
+        <source>Move the line under the NC line of its configuration.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Déplacez la ligne sous la ligne NC de sa configuration.</translation>
+    </message>
+    <message>
+        <source>A key is given again in a session file, or under the same NC line of a project file: the last value counts and the earlier one is left out.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une clé est donnée à nouveau dans un fichier de session, ou sous la même ligne NC d&apos;un fichier projet : la dernière valeur compte et la précédente est laissée de côté.</translation>
+    </message>
+    <message>
+        <source>Keep the one line that holds the value meant.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Ne gardez que la ligne qui porte la valeur voulue.</translation>
+    </message>
+    <message>
+        <source>Two NC lines of the project file declare the same configuration name: both configurations are written, and a session that names it fills both.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Deux lignes NC du fichier projet déclarent le même nom de configuration : les deux configurations sont écrites, et une session qui nomme cette configuration remplit les deux.</translation>
+    </message>
+    <message>
+        <source>Give each configuration a name of its own.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Donnez à chaque configuration un nom qui lui est propre.</translation>
+    </message>
+    <message>
+        <source>A yes/no key holds a value other than O or N: only O means yes, so the value reads as false.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une clé oui/non porte une valeur autre que O ou N : seul O signifie oui, la valeur se lit donc comme faux.</translation>
+    </message>
+    <message>
+        <source>Write O for yes and N for no.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Écrivez O pour oui et N pour non.</translation>
+    </message>
+    <message>
+        <source>The CX line of a session names no configuration of the project (names are compared exactly), so the session&apos;s settings reach no configuration and are left out.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>La ligne CX d&apos;une session ne nomme aucune configuration du projet (les noms sont comparés à l&apos;identique) ; les réglages de la session n&apos;atteignent donc aucune configuration et sont laissés de côté.</translation>
+    </message>
+    <message>
+        <source>Write the name as an NC line of the project declares it; a note names a configuration that differs only in letter case or leading blanks.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Écrivez le nom tel qu&apos;une ligne NC du projet le déclare ; une note nomme une configuration dont le nom n&apos;en diffère que par la casse ou des blancs initiaux.</translation>
+    </message>
+    <message>
+        <source>The project declares a configuration whose name differs from the session&apos;s CX value only in letter case or leading blanks.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Le projet déclare une configuration dont le nom ne diffère de la valeur CX de la session que par la casse ou des blancs initiaux.</translation>
+    </message>
+    <message>
+        <source>Write the CX value as the project declares the name.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Écrivez la valeur CX telle que le projet déclare le nom.</translation>
+    </message>
+    <message>
+        <source>A session gives build or run settings, but no CX line names the configuration that receives them, so they are left out.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une session donne des réglages de génération ou d&apos;exécution, mais aucune ligne CX ne nomme la configuration qui les reçoit ; ils sont donc laissés de côté.</translation>
+    </message>
+    <message>
+        <source>Add a CX line that names one of the project&apos;s configurations.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Ajoutez une ligne CX qui nomme l&apos;une des configurations du projet.</translation>
+    </message>
+    <message>
+        <source>An FI line names a campaign that is being read further up the chain of campaigns (the same file, under any name), so it is not read again and the group lacks that member.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une ligne FI désigne une campagne en cours de lecture plus haut dans la chaîne des campagnes (le même fichier, sous quelque nom que ce soit) ; elle n&apos;est donc pas relue et ce membre manque au groupe.</translation>
+    </message>
+    <message>
+        <source>Remove the FI line or name another campaign: a campaign cannot hold itself.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Supprimez la ligne FI ou désignez une autre campagne : une campagne ne peut pas se contenir elle-même.</translation>
+    </message>
+    <message>
+        <source>An output file (the project file, the objects file or the SARIF log) cannot be created: its folder is missing or not writable, or its name is a folder. No earlier output is replaced.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un fichier de sortie (le fichier projet, le fichier des objets ou le journal SARIF) ne peut pas être créé : son dossier est absent ou n&apos;est pas accessible en écriture, ou son nom est celui d&apos;un dossier. Aucune sortie antérieure n&apos;est remplacée.</translation>
+    </message>
+    <message>
+        <source>Create the folder, or choose another name with -o or --sarif; the note that follows gives the system&apos;s reason.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Créez le dossier, ou choisissez un autre nom avec -o ou --sarif ; la note qui suit indique la raison donnée par le système.</translation>
+    </message>
+    <message>
+        <source>An output file cannot be written, or cannot replace its target (a full disk, a file-size limit, a target of another user in a sticky folder); a run that fails leaves both earlier documents as they were.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un fichier de sortie ne peut pas être écrit, ou ne peut pas remplacer sa cible (disque plein, limite de taille de fichier, cible appartenant à un autre utilisateur dans un dossier à sticky bit) ; une exécution qui échoue laisse les deux documents antérieurs tels qu&apos;ils étaient.</translation>
+    </message>
+    <message>
+        <source>Free space or mend the permissions, then convert again; the note that follows gives the system&apos;s reason.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Libérez de l&apos;espace ou corrigez les permissions, puis convertissez à nouveau ; la note qui suit indique la raison donnée par le système.</translation>
+    </message>
+    <message>
+        <source>An output file is one of the legacy files that the run read (the same file under any name, through links too), so it is not replaced.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un fichier de sortie est l&apos;un des fichiers hérités lus par l&apos;exécution (le même fichier sous quelque nom que ce soit, y compris au travers de liens) ; il n&apos;est donc pas remplacé.</translation>
+    </message>
+    <message>
+        <source>Choose an output name with -o or --sarif that replaces no input.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Choisissez avec -o ou --sarif un nom de sortie qui ne remplace aucune entrée.</translation>
+    </message>
+    <message>
+        <source>NEVRAHOME, the workbench root that both documents name in their document type line, is not defined, so a conversion reads and writes nothing.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>NEVRAHOME, la racine de l&apos;atelier que les deux documents nomment dans leur ligne de type de document, n&apos;est pas définie ; une conversion ne lit et n&apos;écrit donc rien.</translation>
+    </message>
+    <message>
+        <source>Set NEVRAHOME to the workbench&apos;s installation root; an empty value is a value.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Donnez à NEVRAHOME la racine d&apos;installation de l&apos;atelier ; une valeur vide est une valeur.</translation>
+    </message>
+    <message>
+        <source>The system&apos;s reason for the output error before it.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>La raison, donnée par le système, de l&apos;erreur de sortie qui précède.</translation>
+    </message>
+    <message>
+        <source>Mend what the reason names, then convert again.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Remédiez à ce que la raison indique, puis convertissez à nouveau.</translation>
+    </message>
+    <message>
+        <source>Two outputs would be one file: the objects file would replace the project file (-o y.inf), or the SARIF log a document, by the same name or through a link; nothing is read or written.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Deux sorties seraient un seul et même fichier : le fichier des objets remplacerait le fichier projet (-o y.inf), ou le journal SARIF un document, sous le même nom ou au travers d&apos;un lien ; rien n&apos;est lu ni écrit.</translation>
+    </message>
+    <message>
+        <source>Give -o a name ending in .rtp, and --sarif a name of its own.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Donnez à -o un nom finissant par .rtp, et à --sarif un nom qui lui est propre.</translation>
+    </message>
+    <message>
+        <source>An FI line named a file with backslashes or in another letter case, as a &quot;did you mean&quot; note says; --windows-paths reads such names as their authors meant them.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une ligne FI a désigné un fichier avec des barres obliques inverses ou dans une autre casse, comme l&apos;indique une note « vouliez-vous dire » ; --windows-paths lit de tels noms comme leurs auteurs l&apos;entendaient.</translation>
+    </message>
+    <message>
+        <source>Convert with --windows-paths, or correct the names in the campaigns.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Convertissez avec --windows-paths, ou corrigez les noms dans les campagnes.</translation>
+    </message>
+    <message>
+        <source>An argument begins with -- and is none of the tool&apos;s options exactly as they are written, so the run ends before anything is read or written.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un argument commence par -- et ne correspond exactement à aucune des options de l&apos;outil telles qu&apos;elles s&apos;écrivent ; l&apos;exécution prend donc fin avant toute lecture ou écriture.</translation>
+    </message>
+    <message>
+        <source>Spell the option as --help lists it.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Écrivez l&apos;option telle que --help la liste.</translation>
+    </message>
+    <message>
+        <source>The project file of a conversion, or the SARIF log, is named like a legacy file, so it could replace one that the run does not read; nothing is read or written.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Le fichier projet d&apos;une conversion, ou le journal SARIF, est nommé comme un fichier hérité et pourrait donc en remplacer un que l&apos;exécution ne lit pas ; rien n&apos;est lu ni écrit.</translation>
+    </message>
+    <message>
+        <source>Name the project file with -o and the log with --sarif; a name forgotten after --sarif makes the next argument the log.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Nommez le fichier projet avec -o et le journal avec --sarif ; si le nom est oublié après --sarif, l&apos;argument suivant devient le journal.</translation>
+    </message>
+    <message>
+        <source>A --map-path value has no = or an empty FROM, so the run ends before anything is read or written.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une valeur de --map-path n&apos;a pas de = ou a un DE vide ; l&apos;exécution prend donc fin avant toute lecture ou écriture.</translation>
+    </message>
+    <message>
+        <source>Give --map-path a value FROM=TO, FROM an absolute path as the legacy files write it.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Donnez à --map-path une valeur DE=VERS, où DE est un chemin absolu tel que l&apos;écrivent les fichiers hérités.</translation>
+    </message>
+    <message>
+        <source>No argument of the command line ends in .prj, so there is no project to convert and nothing is read or written.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Aucun argument de la ligne de commande ne finit par .prj ; il n&apos;y a donc aucun projet à convertir, et rien n&apos;est lu ni écrit.</translation>
+    </message>
+    <message>
+        <source>Name the project file, with its suffix .prj.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Nommez le fichier projet, avec son suffixe .prj.</translation>
+    </message>
+    <message>
+        <source>More reports about a file than are shown</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Plus de signalements sur un fichier qu&apos;il n&apos;en est affiché</translation>
+    </message>
+    <message>
+        <source>At most 100 lines of reports are shown for one file; this note, given when the file has been read, counts the others, which still make --check end with 2.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Au plus 100 lignes de signalements sont affichées pour un fichier ; cette note, donnée une fois le fichier lu, compte les autres, qui font tout de même finir --check avec le statut 2.</translation>
+    </message>
+    <message>
+        <source>Mend what the reports shown say, then check again.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Corrigez ce que disent les signalements affichés, puis vérifiez à nouveau.</translation>
+    </message>
+    <message>
+        <source>More results than the log holds</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Plus de résultats que n&apos;en contient le journal</translation>
+    </message>
+    <message>
+        <source>The log holds at most 25000 results, the most that a code-scanning upload takes for one run; this notification counts the results left out.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Le journal contient au plus 25000 résultats, le maximum qu&apos;accepte un envoi d&apos;analyse de code pour une exécution ; cette notification compte les résultats laissés de côté.</translation>
+    </message>
+    <message>
+        <source>Mend what the results logged say, then check again.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Corrigez ce que disent les résultats consignés dans le journal, puis vérifiez à nouveau.</translation>
     </message>
 </context>
 </TS>

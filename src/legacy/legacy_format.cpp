@@ -8,6 +8,7 @@
 #include "legacy/path_value.h"
 #include "legacy/paths.h"
 #include "legacy/session_keys.h"
+#include "messages/console.h"
 #include "messages/diagnostic_messages.h"
 
 namespace {
@@ -67,6 +68,17 @@ struct Parse {
     std::array<size_t, std::size(k_config_keys)> config_key_lines{};
     std::map<std::string, size_t, std::less<>> declared;  // configuration names and their first line
 
+    // Whether to make a report here: with diagnostics on, the file's first
+    // reports are kept for printing and the others only counted.
+    bool reporting()
+    {
+        if (!diagnostics)
+            return false;
+        if (diagnostics->size() < Console::k_reports_per_file)
+            return true;
+        ++content.not_shown;
+        return false;
+    }
     void report(Diagnostic diagnostic) { diagnostics->push_back(std::move(diagnostic)); }
 };
 
@@ -110,7 +122,7 @@ bool has_key_shape(std::string_view line)
 
 void report_foreign_line(Parse& parse, std::string_view line, KeyFamily family)
 {
-    if (!parse.diagnostics)
+    if (!parse.reporting())
         return;
     if (has_key_shape(line))
         parse.report(foreign_key_warning(parse.path, parse.line, line.substr(0, 2), family));
@@ -121,14 +133,14 @@ void report_foreign_line(Parse& parse, std::string_view line, KeyFamily family)
 // Remembers the key's line, reporting the occurrence it replaces.
 void note_occurrence(Parse& parse, size_t& last_line, std::string_view key)
 {
-    if (parse.diagnostics && last_line != 0)
+    if (last_line != 0 && parse.reporting())
         parse.report(repeated_key_warning(parse.path, parse.line, key.substr(0, 2), last_line));
     last_line = parse.line;
 }
 
 std::string checked_yes_no(Parse& parse, std::string_view key, std::string_view value)
 {
-    if (parse.diagnostics && value != "O" && value != "N")
+    if (value != "O" && value != "N" && parse.reporting())
         parse.report(yes_no_warning(parse.path, parse.line, key.substr(0, 2), value));
     return yes_no(value);
 }
@@ -176,7 +188,7 @@ void declare_configuration(Parse& parse, std::string_view name)
     if (!parse.diagnostics)
         return;
     const auto [first, fresh] = parse.declared.try_emplace(std::string(name), parse.line);
-    if (!fresh)
+    if (!fresh && parse.reporting())
         parse.report(repeated_configuration_warning(parse.path, parse.line, name, first->second));
 }
 
@@ -201,7 +213,7 @@ void parse_project_line(Parse& parse, std::string_view line)
     }
     // Configuration keys before the first NC line have nothing to fill.
     if (parse.content.configs.empty()) {
-        if (parse.diagnostics)
+        if (parse.reporting())
             parse.report(key_before_configuration_warning(parse.path, parse.line, key.substr(0, 2)));
         return;
     }
@@ -274,9 +286,10 @@ FileContent parse_legacy_text(std::string_view bytes, std::string_view path, con
     if (diagnostics && parse.content.kind == FileKind::none) {
         // A file without a header is no campaign: its diagnostics are printed
         // together, so these need not wait for a line.
-        diagnostics->push_back(no_header_warning(path));
-        if (parse.near_header_line != 0)
-            diagnostics->push_back(near_header_note(path, parse.near_header_line));
+        if (parse.reporting())
+            parse.report(no_header_warning(path));
+        if (parse.near_header_line != 0 && parse.reporting())
+            parse.report(near_header_note(path, parse.near_header_line));
     }
     for (const size_t config : parse.configs_with_include_dirs)
         parse.content.configs[config].include_dirs = parse.include_dirs;

@@ -51,6 +51,7 @@ struct ExpansionKeyHash {
 struct SkippedMember {
     size_t position;  // how many members came before it
     std::string path;
+    size_t line;      // the campaign's FI line that names it
     bool cycle;       // refused as a cycle; otherwise it could not be read
 };
 
@@ -63,6 +64,7 @@ struct Opened {
     std::vector<MemberLine> member_lines;  // a campaign's FI lines
     size_t config_line = 0;
     std::vector<Diagnostic> diagnostics;
+    size_t not_shown = 0;  // reports of its content beyond those kept
 };
 
 // A campaign whose FI lines are being followed.
@@ -73,6 +75,7 @@ struct Frame {
     FileId id;
     bool first;
     std::vector<Diagnostic> diagnostics;
+    size_t not_shown;
     size_t next_line = 0;
     size_t next_diagnostic = 0;
 };
@@ -95,6 +98,7 @@ public:
         if (text.error != 0) {
             count_as_input(text);
             report_unreadable_argument(path, text.error);
+            console_.end_of_file(path);
             return false;
         }
         Opened opened = open(path, text);
@@ -141,8 +145,8 @@ private:
         // refused before it is announced.
         LegacyText text = files_.read(member, true);
         if (text.error == 0 && on_chain_.count(*text.id) != 0) {
-            console_.print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(campaign.path, member));
-            skipped_[&campaign].push_back({campaign.members.size(), std::move(member), true});
+            console_.print_error(campaign_cycle_error(campaign.path, line.line, member));
+            skipped_[&campaign].push_back({campaign.members.size(), std::move(member), line.line, true});
             refusing_.insert(&campaign);
             return;
         }
@@ -151,7 +155,7 @@ private:
             count_as_input(text);
             if (frame.first)
                 report_unreadable_member(campaign.path, line.line, member, text.error);
-            skipped_[&campaign].push_back({campaign.members.size(), std::move(member), false});
+            skipped_[&campaign].push_back({campaign.members.size(), std::move(member), line.line, false});
             return;
         }
         Opened opened = open(std::move(member), text);
@@ -180,6 +184,7 @@ private:
         opened.kind = content.kind;
         opened.config_line = content.config_line;
         opened.member_lines = std::move(content.member_lines);
+        opened.not_shown = content.not_shown;
         return opened;
     }
 
@@ -187,14 +192,15 @@ private:
     {
         const auto chain = chains_.try_emplace({parent, opened.id}, chains_.size() + 1).first->second;
         on_chain_.insert(opened.id);
-        frames_.push_back(
-            {&opened.record, std::move(opened.member_lines), chain, opened.id, opened.first,
-             std::move(opened.diagnostics)});
+        frames_.push_back({&opened.record, std::move(opened.member_lines), chain, opened.id, opened.first,
+                           std::move(opened.diagnostics), opened.not_shown});
     }
 
     void leave()
     {
         const LegacyRecord* done = frames_.back().record;
+        if (frames_.back().first)
+            end_reports(done->path, frames_.back().not_shown);
         on_chain_.erase(frames_.back().id);
         frames_.pop_back();
         if (!frames_.empty() && refusing_.count(done) != 0)
@@ -210,6 +216,14 @@ private:
             console_.print_diagnostic(diagnostic);
         if (opened.kind == FileKind::session)
             check_session_configuration(console_, scope_.project, opened.record, opened.config_line);
+        end_reports(opened.record.path, opened.not_shown);
+    }
+
+    // The reading of a file is over: the reports about it not shown are told.
+    void end_reports(const std::string& path, size_t not_shown)
+    {
+        console_.count_not_shown(path, not_shown);
+        console_.end_of_file(path);
     }
 
     // A campaign's diagnostics come in line order among the reading of its members.
@@ -246,7 +260,7 @@ private:
                 && (*top.skipped)[top.next_skipped].position == top.member) {
                 const SkippedMember& skipped = (*top.skipped)[top.next_skipped++];
                 if (skipped.cycle)
-                    console_.print_error(DiagnosticKind::campaign_cycle, campaign_cycle_message(record.path, skipped.path));
+                    console_.print_error(campaign_cycle_error(record.path, skipped.line, skipped.path));
                 else
                     announce(console_, skipped.path);
                 continue;

@@ -94,6 +94,7 @@ struct FileContent {
     std::vector<TargetConfig> configs;  // in file order; the outputs list them newest first
     std::vector<MemberLine> member_lines;
     size_t config_line = 0;  // the line of the CX value that counts
+    size_t not_shown = 0;    // reports beyond those kept for printing, only counted
 };
 
 // One reading of a legacy file under a name: a project, a campaign or a session.

@@ -4,6 +4,8 @@
 #include <cstring>
 #include <unistd.h>
 
+#include "messages/diagnostic_messages.h"
+
 namespace {
 
 // Messages carry their own line ends; nothing in them is interpreted.
@@ -24,15 +26,15 @@ Console::Console(ConsoleChannel out, ConsoleChannel err) : out_(out), err_(err) 
 
 void Console::report(const Diagnostic& diagnostic)
 {
-    ++error_stream_messages_;
+    ++reports_;
     write_text(err_, diagnostic_line(diagnostic, colour_));
-    if (records_)
-        records_->push_back(diagnostic);
+    if (log_)
+        log_(diagnostic);
 }
 
 void Console::print_error(const QString& message)
 {
-    ++error_stream_messages_;
+    ++reports_;
     write_text(err_, QStringLiteral("(E) %1").arg(message));
 }
 
@@ -41,10 +43,44 @@ void Console::print_error(DiagnosticKind kind, const QString& message)
     report({kind, std::nullopt, 0, message.endsWith(QLatin1Char('\n')) ? message.chopped(1) : message});
 }
 
+void Console::print_error(const Diagnostic& error)
+{
+    report(error);
+}
+
 void Console::print_diagnostic(const Diagnostic& diagnostic)
 {
-    if (diagnostics_)
-        report(diagnostic);
+    if (!diagnostics_)
+        return;
+    if (diagnostic.file && level_of(diagnostic.kind) != DiagnosticLevel::error) {
+        FileReports& file = files_[*diagnostic.file];
+        if (file.printed == k_reports_per_file) {
+            ++file.not_shown;
+            ++reports_;
+            return;
+        }
+        ++file.printed;
+    }
+    report(diagnostic);
+}
+
+void Console::end_of_file(const std::string& path)
+{
+    const auto file = files_.find(path);
+    if (file == files_.end())
+        return;
+    const size_t not_shown = file->second.not_shown;
+    files_.erase(file);
+    if (not_shown != 0)
+        report(reports_not_shown_note(path, not_shown));
+}
+
+void Console::count_not_shown(const std::string& path, size_t count)
+{
+    if (!diagnostics_ || count == 0)
+        return;
+    files_[path].not_shown += count;
+    reports_ += count;
 }
 
 void Console::print_verbose(const QString& message)

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QString>
+#include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <string>
-#include <vector>
+#include <unordered_map>
 
 #include "messages/diagnostic.h"
 
@@ -35,9 +37,9 @@ public:
     }
     bool diagnostics() const { return diagnostics_; }
 
-    // Every diagnostic and error record printed from now on is appended to
-    // `records` too (the SARIF log); null for none.
-    void set_records(std::vector<Diagnostic>* records) { records_ = records; }
+    // Every diagnostic and error record printed from now on is handed to `log`
+    // too (the SARIF log); none when it is empty.
+    void set_log(std::function<void(const Diagnostic&)> log) { log_ = std::move(log); }
 
     // Writes "(E) " and the message to the error stream, in the local 8-bit
     // encoding. For messages before a run reads legacy files (start-up, usage,
@@ -47,8 +49,23 @@ public:
     // An error of the run: "(E) " and the message, which ends with its line end.
     void print_error(DiagnosticKind kind, const QString& message);
 
+    // An error located in a legacy file, printed as "(E) " and its text.
+    void print_error(const Diagnostic& error);
+
     // Writes a diagnostic line to the error stream when diagnostics are on.
+    // Of the warnings and notes located in one file, the first lines are
+    // printed and the others only counted, until end_of_file().
     void print_diagnostic(const Diagnostic& diagnostic);
+
+    // The reading of the file at `path` is over: a note counts the reports
+    // about it that were not printed, if any.
+    void end_of_file(const std::string& path);
+
+    // `count` reports about the file at `path` that were made only to be counted.
+    void count_not_shown(const std::string& path, size_t count);
+
+    // The most report lines printed for one file.
+    static constexpr size_t k_reports_per_file = 100;
 
     // Writes the message to standard output when verbose mode is on.
     void print_verbose(const QString& message);
@@ -56,11 +73,17 @@ public:
     // Writes the message to standard output whatever the mode (--help, --version).
     void print_output(const QString& message);
 
-    // How many messages the error stream has received, so that --check can
-    // tell whether it reported anything.
-    int error_stream_messages() const { return error_stream_messages_; }
+    // How many messages the run has reported, printed or only counted, so that
+    // --check can tell whether it reported anything.
+    size_t reports() const { return reports_; }
 
 private:
+    // The report lines about one file, printed and not.
+    struct FileReports {
+        size_t printed = 0;
+        size_t not_shown = 0;
+    };
+
     void report(const Diagnostic& diagnostic);
 
     ConsoleChannel out_;
@@ -68,8 +91,9 @@ private:
     bool verbose_ = false;
     bool diagnostics_ = false;
     bool colour_ = false;
-    std::vector<Diagnostic>* records_ = nullptr;
-    int error_stream_messages_ = 0;
+    std::function<void(const Diagnostic&)> log_;
+    size_t reports_ = 0;
+    std::unordered_map<std::string, FileReports> files_;  // files being read that have reports
 };
 
 // Whether the error stream is a terminal that shows colours: NO_COLOR unset or

@@ -43,6 +43,9 @@ enum class DiagnosticKind {
     output_named_like_legacy,
     bad_path_map,
     no_project_file,
+    // Counts of what is not shown: on the error stream, and in the SARIF log.
+    reports_not_shown,
+    results_not_logged,
 };
 
 enum class DiagnosticLevel { error, warning, note };
@@ -54,16 +57,9 @@ struct Diagnostic {
     QString text;                     // placeholders filled, translated, no line end
 };
 
-// What the SARIF log says of a kind.
-struct DiagnosticRule {
-    const char* id;  // stable: the manual page lists them
-    DiagnosticLevel level;
-    QString description;  // translated
-};
+constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::results_not_logged) + 1;
 
-constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::no_project_file) + 1;
-
-DiagnosticRule diagnostic_rule(DiagnosticKind kind);
+// The level of a kind (see diagnostic_rules.h).
 DiagnosticLevel level_of(DiagnosticKind kind);
 
 // The line of the error stream, line end included: "(E) TEXT" for an error,

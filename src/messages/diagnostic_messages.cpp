@@ -196,3 +196,28 @@ Diagnostic output_failure_note(std::string_view file_name, int error)
 {
     return about_file(DiagnosticKind::output_failure_reason, file_name, 0, reason(error));
 }
+
+Diagnostic campaign_cycle_error(std::string_view campaign, size_t line, std::string_view member)
+{
+    QString text = campaign_cycle_message(campaign, member);
+    text.chop(1);  // the line end
+    return about_file(DiagnosticKind::campaign_cycle, campaign, line, std::move(text));
+}
+
+Diagnostic reports_not_shown_note(std::string_view path, size_t count)
+{
+    const QString text = count == 1
+        ? QCoreApplication::translate("Warning", "1 more report about this file is not shown", "Said of a file")
+        : QCoreApplication::translate("Warning", "%1 more reports about this file are not shown",
+                                      "Said of a file; %1 is a number greater than 1")
+              .arg(number(count));
+    return about_file(DiagnosticKind::reports_not_shown, path, 0, text);
+}
+
+Diagnostic results_not_logged_notification(size_t count, size_t limit)
+{
+    return about_command_line(DiagnosticKind::results_not_logged,
+        QCoreApplication::translate("Warning", "%1 more results are left out of this log, which holds at most %2",
+                                    "In the SARIF log; %1 and %2 are numbers")
+            .arg(number(count), number(limit)));
+}

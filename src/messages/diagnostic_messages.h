@@ -49,3 +49,13 @@ Diagnostic no_configuration_line_warning(std::string_view path);
 
 // The system's reason why an output file could not be opened or written.
 Diagnostic output_failure_note(std::string_view file_name, int error);
+
+// An FI line of `campaign` names `member`, which is already being read further
+// up the chain: an error, printed as "(E) ...", located at the FI line.
+Diagnostic campaign_cycle_error(std::string_view campaign, size_t line, std::string_view member);
+
+// The reports about a file beyond those shown, counted once the file is read.
+Diagnostic reports_not_shown_note(std::string_view path, size_t count);
+
+// The results beyond the SARIF log's limit, counted in the log alone.
+Diagnostic results_not_logged_notification(size_t count, size_t limit);

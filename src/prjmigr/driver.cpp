@@ -1,6 +1,5 @@
 #include "prjmigr/driver.h"
 
-#include <QByteArray>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -55,30 +54,40 @@ JobLimits job_limits()
     return limits;
 }
 
-// The SARIF log of a run, in its temporary file from the start: a log that
-// cannot be created ends the run before anything is read or replaced.
-class SarifLog {
+// The SARIF log of a run, written into its temporary file as the run goes: a
+// log that cannot be created ends the run before anything is read or replaced.
+class LogFile {
 public:
-    explicit SarifLog(std::string name) : name_(std::move(name)) {}
+    explicit LogFile(std::string name) : name_(std::move(name)) {}
 
-    bool open(Console& console) { return succeeded(console, open_output(file_, name_)); }
-
-    // Writes `records` and the run's `exit_code`, and replaces the target.
-    // `inputs` are the legacy files the run opened: the log may replace none.
-    bool write(Console& console, const std::vector<Diagnostic>& records, int exit_code, const FileIdSet& inputs)
+    // Creates the temporary file and begins the log there.
+    bool open(Console& console)
     {
+        if (!succeeded(console, open_output(file_, name_)))
+            return false;
+        out_.emplace(file_.device());
         std::error_code error;
         const std::string working_directory = std::filesystem::current_path(error).native();
-        const QByteArray log = sarif_log(records, exit_code & 0xff, error ? "/" : working_directory);
-        OutputStream out(file_.device());
-        out.put(std::string_view(log.constData(), static_cast<size_t>(log.size())));
-        return succeeded(console, finish_output(file_, out, name_, inputs))
+        log_.emplace([this](std::string_view bytes) { out_->put(bytes); }, error ? "/" : working_directory);
+        return true;
+    }
+
+    void add(const Diagnostic& diagnostic) { log_->add(diagnostic); }
+
+    // Ends the log with the run's `exit_code` and replaces the target, unless
+    // it is one of `inputs`, the legacy files the run opened.
+    bool close(Console& console, int exit_code, const FileIdSet& inputs)
+    {
+        log_->finish(exit_code & 0xff);
+        return succeeded(console, finish_output(file_, *out_, name_, inputs))
             && succeeded(console, commit_output(file_, name_));
     }
 
 private:
     std::string name_;
     OutputFile file_;
+    std::optional<OutputStream> out_;
+    std::optional<SarifLog> log_;
 };
 
 // The log would replace one of the documents. --check writes no document.
@@ -168,7 +177,7 @@ int run_accepted(const CommandLine& command_line, Console& console, Run& run)
     if (is_conversion(command_line))
         return run_conversion(command_line, arguments, reading, run);
     check(arguments, reading, run);
-    return console.error_stream_messages() == 0 ? k_exit_success : k_exit_reported;
+    return console.reports() == 0 ? k_exit_success : k_exit_reported;
 }
 
 }  // namespace
@@ -203,16 +212,16 @@ int run_prjmigr(const std::vector<std::string>& arguments, Console& console)
     console.set_diagnostics(reports_diagnostics(command_line), use_colour(command_line.colour));
     if (const int refused = refused_log_name(command_line, console))
         return refused;
-    std::optional<SarifLog> log;
+    std::optional<LogFile> log;
     if (command_line.sarif_file && !log.emplace(*command_line.sarif_file).open(console))
         return k_exit_failure;
     // From here on the log is written whatever ends the run.
-    std::vector<Diagnostic> records;
-    console.set_records(log ? &records : nullptr);
+    if (log)
+        console.set_log([&log](const Diagnostic& diagnostic) { log->add(diagnostic); });
     Run run;
     int exit_code = run_accepted(command_line, console, run);
-    console.set_records(nullptr);
-    if (log && !log->write(console, records, exit_code, run.input_files))
+    console.set_log(nullptr);
+    if (log && !log->close(console, exit_code, run.input_files))
         exit_code = k_exit_failure;
     if (exit_code == k_exit_success || exit_code == k_exit_reported)
         console.print_verbose(done_message());

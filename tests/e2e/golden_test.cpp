@@ -10,6 +10,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <gtest/gtest.h>
+#include <filesystem>
 #include <map>
 #include <set>
 #include <sstream>
@@ -78,34 +79,86 @@ std::string kept_logs(const std::string& name)
     return std::string(PRJMIGR_BUILD_DIR) + "/sarif-logs/" + name;
 }
 
-// A SARIF log: the expected JSON, key order free, and one result for each line
-// of the error stream, in order, with that line's level, location and text.
-void expect_sarif_log(const std::string& want, const std::string& got, const std::string& err)
+// A path printed by a run in `here`, made canonical as the log's locations
+// are: through the links when it names a file, by its text otherwise.
+std::string canonical_path(const std::string& here, const std::string& path)
+{
+    std::error_code error;
+    const std::filesystem::path absolute = std::filesystem::path(here) / path;
+    return std::filesystem::exists(absolute, error) ? std::filesystem::canonical(absolute, error).native()
+                                                    : absolute.lexically_normal().native();
+}
+
+// Whether `entry`, a result or a notification, stands for the printed `line`:
+// its level, its location (relative to the run's folder, `here`) and its text.
+bool stands_for(const QJsonValue& entry, const std::string& line, const std::string& here)
+{
+    const std::string text = entry["message"]["text"].toString().toStdString();
+    const QString level = entry["level"].toString();
+    if (level == QStringLiteral("error"))
+        return line == "(E) " + text;
+    const QJsonValue location = entry["locations"][0]["physicalLocation"];
+    std::string where = "prjmigr";
+    std::string printed = line.substr(0, line.find(": "));
+    if (!location.isUndefined()) {
+        QByteArray uri = location["artifactLocation"]["uri"].toString().toLatin1();
+        const bool absolute = uri.startsWith("file://");
+        uri.remove(0, absolute ? 7 : 0);
+        const std::string path = QByteArray::fromPercentEncoding(uri).toStdString();
+        where = absolute ? path : canonical_path(here, ".") + "/" + path;
+        // The printed location without its line number.
+        if (const int number = location["region"]["startLine"].toInt()) {
+            const std::string suffix = ":" + std::to_string(number);
+            if (printed.size() < suffix.size() || printed.compare(printed.size() - suffix.size(), suffix.size(), suffix) != 0)
+                return false;
+            printed.resize(printed.size() - suffix.size());
+        }
+        printed = canonical_path(here, printed);
+    }
+    // Between the location and the text, the keyword of the level, in the catalogue's language.
+    const size_t keyword_end = line.size() - text.size() - 1;
+    // Printed, bytes that are not UTF-8 became U+FFFD; the log keeps them.
+    const auto as_printed = [](const std::string& path) { return QString::fromUtf8(path).toStdString(); };
+    return as_printed(printed) == as_printed(where) && line.size() > text.size() + 1 && line.substr(keyword_end) == " " + text
+        && (level == QStringLiteral("note")) == (line.compare(line.find(": ") + 2, 4, "note") == 0);
+}
+
+// A SARIF log: the expected JSON, key order free, and one entry for each line
+// of the error stream: the lines are the results, the notifications about the
+// command line and those about the run, each in their order, interleaved.
+void expect_sarif_log(const std::string& want, const std::string& got, const std::string& err, const std::string& here)
 {
     const QJsonDocument log = QJsonDocument::fromJson(QByteArray::fromStdString(got));
     EXPECT_TRUE(QJsonDocument::fromJson(QByteArray::fromStdString(want)) == log) << got;
-    const QJsonArray results = log["runs"][0]["results"].toArray();
+    const QJsonValue run = log["runs"][0];
+    const QJsonArray entries[] = {run["results"].toArray(),
+                                  run["invocations"][0]["toolConfigurationNotifications"].toArray(),
+                                  run["invocations"][0]["toolExecutionNotifications"].toArray()};
+    qsizetype next[] = {0, 0, 0};
     const std::vector<std::string> lines = lines_of(err);
-    ASSERT_EQ(results.size(), static_cast<qsizetype>(lines.size()));
-    for (qsizetype i = 0; i < results.size(); ++i) {
-        const std::string& line = lines[static_cast<size_t>(i)];
-        const QString level = results[i]["level"].toString();
-        const std::string text = results[i]["message"]["text"].toString().toStdString();
-        if (level == QStringLiteral("error")) {
-            EXPECT_EQ(line, "(E) " + text);
-            continue;
+    for (size_t at = 0; at < lines.size();) {
+        size_t sequence = 0;
+        size_t spanned = 1;
+        for (; sequence < 3; ++sequence) {
+            if (next[sequence] == entries[sequence].size())
+                continue;
+            // A message of several lines is one entry.
+            const QJsonValue entry = entries[sequence][next[sequence]];
+            spanned = static_cast<size_t>(entry["message"]["text"].toString().count(QLatin1Char('\n'))) + 1;
+            std::string printed;
+            for (size_t i = at; i < std::min(lines.size(), at + spanned); ++i)
+                printed += (i == at ? "" : "\n") + lines[i];
+            if (stands_for(entry, printed, here))
+                break;
         }
-        const QJsonValue location = results[i]["locations"][0]["physicalLocation"];
-        QByteArray uri = location["artifactLocation"]["uri"].toString().toLatin1();
-        uri.remove(0, uri.startsWith("file://") ? 7 : 0);
-        std::string where = location.isUndefined() ? "prjmigr" : QString::fromLocal8Bit(QByteArray::fromPercentEncoding(uri)).toStdString();
-        if (const int number = location["region"]["startLine"].toInt())
-            where += ":" + std::to_string(number);
-        // Between the location and the text, the keyword of the level, in the catalogue's language.
-        const size_t keyword = where.size() + 2, keyword_end = line.size() - text.size() - 1;
-        ASSERT_TRUE(line.rfind(where + ": ", 0) == 0 && line.size() > keyword + text.size() + 1
-                    && line.substr(keyword_end) == " " + text) << line << " ~ " << where << " " << text;
-        EXPECT_EQ(line.compare(keyword, 4, "note") == 0, level == QStringLiteral("note")) << line;
+        ASSERT_LT(sequence, 3u) << "no entry of the log stands for: " << lines[at];
+        ++next[sequence];
+        at += spanned;
+    }
+    for (size_t sequence = 0; sequence < 3; ++sequence) {
+        // The count of results beyond the log's limit is in the log alone.
+        for (qsizetype i = next[sequence]; i < entries[sequence].size(); ++i)
+            EXPECT_EQ(entries[sequence][i]["descriptor"]["id"].toString(), QStringLiteral("results-not-logged"));
     }
 }
 
@@ -142,7 +195,7 @@ TEST_P(GoldenTest, PrintsAndWritesWhatTheCaseSays)
         const std::string want = read_file(folder + "/expected/" + relative);
         const std::string got = after.count(relative) ? tree.read(relative) : "<not written>";
         if (QFileInfo(expected.filePath(QString::fromStdString(relative))).suffix() == QStringLiteral("sarif")) {
-            expect_sarif_log(substituted(want, tree.root()), got, run.err);
+            expect_sarif_log(substituted(want, tree.root()), got, run.err, tree.root());
             write_file(kept_logs(GetParam() + "/" + relative), got);
         } else {
             EXPECT_TRUE(want == got) << relative << ": " << first_difference(want, got);

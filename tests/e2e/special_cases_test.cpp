@@ -57,7 +57,8 @@ void check_rows(const std::vector<Row>& rows)
         std::map<std::string, std::string> after = snapshot(tree);
         for (const std::string& name : row.written) {
             EXPECT_TRUE(after.count(name) && after[name] != before[name]) << name << " not written";
-            if (name.find('.') != std::string::npos)  // all but the report of GNU time
+            const std::string suffix = name.substr(std::min(name.size(), name.rfind('.')));
+            if (suffix == ".rtp" || suffix == ".inf")  // not the report of GNU time, nor a SARIF log
                 expect_well_formed_xml(tree.path(name), true);
             before.erase(name);
             after.erase(name);
@@ -125,6 +126,13 @@ const std::string k_peak_memory =
 const std::string k_peak_of_largest_file = std::to_string(300 * 1024 * 9 / 8);
 #else
 const std::string k_peak_of_largest_file = std::to_string(300 * 1024);
+#endif
+
+// The peak of a run that reads a session of 10 MB, in KiB.
+#ifdef __SANITIZE_ADDRESS__
+const std::string k_peak_of_reports = std::to_string(96 * 1024);
+#else
+const std::string k_peak_of_reports = std::to_string(48 * 1024);
 #endif
 
 // `files` with a.rtp and a.inf from an earlier run.
@@ -212,6 +220,48 @@ TEST(Special, PeakMemory)
          k_peak_memory + "\"$PRJMIGR\" --warnings a.prj z.ses", 0,
          "z.ses: warning: cannot be read (File too large), so it is left out\n", {"a.rtp", "a.inf", "rss"},
          "test \"$(cat rss)\" -lt " + k_peak_of_largest_file + " && same a ref"},
+        // 2,000,000 lines that each give a report (10 MB): 100 printed and a count, a log of 100
+        // results; reports are not kept, so memory stays that of the file.
+        {"2,000,000 reports", {{"a.prj", k_project}}, "{ echo '$$$IHM NEVRA$$$SESSION'; yes 'ZZ x' | head -n 2000000; } > s.ses",
+         k_peak_memory + "\"$PRJMIGR\" --sarif log.sarif a.prj s.ses 2>err", 0, "", {"a.rtp", "a.inf", "rss", "log.sarif", "err"},
+         "test \"$(cat rss)\" -lt " + k_peak_of_reports + " && count 101 . err && "
+         "grep -q '1999900 more reports about this file are not shown' err"},
+    });
+}
+
+TEST(Special, SarifLogs)
+{
+    // 260 sessions of 100 reports each: every line printed, the log stops at 25,000 results.
+    Files many = {{"a.prj", k_project}, {"c.cmp", k_campaign_header}};
+    std::string reported = k_session_header;
+    for (int line = 0; line < 100; ++line)
+        reported += "ZZ x\n";
+    for (int session = 0; session < 260; ++session) {
+        many["c.cmp"] += "FI s" + std::to_string(session) + ".ses\n";
+        many["s" + std::to_string(session) + ".ses"] = reported;
+    }
+    // A run from a subfolder of a git work tree: every file named relative to
+    // its top, made canonical; a file outside it by an absolute URI.
+    const Files tree = {{"repo/proj/p.prj", k_project},
+                        {"repo/proj/c.cmp", k_campaign_header + "FI ./sessions/../sessions/b.ses\nFI gone.ses\n"},
+                        {"repo/proj/sessions/b.ses", k_session_header + "ZZ x\n"}};
+    const std::string uri = "'\"uri\":\"";
+    check_rows({
+        {"25,000 results at most", many, "",
+         "\"$PRJMIGR\" --check --sarif log.sarif a.prj c.cmp 2>err; test $? = 2", 0, "", {"log.sarif", "err"},
+         "count 26000 ': warning: ZZ' err && test \"$(grep -o '\"ruleId\"' log.sarif | wc -l)\" = 25000 && "
+         "grep -q '\"descriptor\":{\"id\":\"results-not-logged\",[^}]*},\"level\":\"note\",\"message\":"
+         "{\"text\":\"1000 more results are left out of this log, which holds at most 25000\"}' log.sarif"},
+        {"URIs from a subfolder of a git work tree", tree, "mkdir repo/.git",
+         "cd repo/proj && exec \"$PRJMIGR\" --check --sarif ../../log.sarif p.prj c.cmp ./sessions/b.ses gone/./x.ses "
+         "gone/x.ses ../../outside/../outside/y.ses 2>/dev/null",
+         2, "", {"log.sarif"},
+         "top=$(pwd -P); count 1 " + uri + "proj/sessions/b.ses\",\"uriBaseId\":\"SRCROOT\"' log.sarif && "
+         "test \"$(grep -o " + uri + "proj/gone/x.ses\",\"uriBaseId\":\"SRCROOT\"' log.sarif | wc -l)\" = 2 && "
+         "grep -q " + uri + "proj/c.cmp\",\"uriBaseId\":\"SRCROOT\"},\"region\":{\"startLine\":3}' log.sarif && "
+         "grep -q \"\\\"uri\\\":\\\"file://$top/outside/y.ses\\\"\" log.sarif && "
+         "grep -q \"\\\"SRCROOT\\\":{\\\"uri\\\":\\\"file://$top/repo/\\\"}\" log.sarif && "
+         "grep -q \"\\\"workingDirectory\\\":{\\\"uri\\\":\\\"file://$top/repo/proj/\\\"}\" log.sarif"},
     });
 }
 
