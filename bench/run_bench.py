@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Throughput, memory and start-up benchmark of prjmigr (see bench/README.md):
 generates seeded legacy projects, times their conversion with hyperfine against
-two I/O floors and takes peak memory from GNU time.  From the repository root:
+two I/O floors, times the reports on a file where every line is one, and takes
+peak memory from GNU time.  From the repository root:
     python3 bench/run_bench.py --tool build/prjmigr [--quick]"""
 
 import argparse
@@ -29,10 +30,13 @@ LIMIT_OPTIONS = {"--warnings": 1.10, "--check": 0.5, "--windows-paths": 1.2}
 LIMIT_WINDOWS_WRITTEN = 1.5     # the tree written on Windows, read with --windows-paths
 LIMIT_SARIF = 1.10              # --sarif against --warnings: the same lines and a log
 LIMIT_FANOUT_GROWTH_MIB = 8.0
+# Reports at scale: what a report mode may add to the plain conversion of the
+# same file, whose every line is reported.
+LIMIT_SCALE_RSS_ABOVE_MIB, LIMIT_SCALE_TIME = 64.0, 3.0
 FULL = {"sizes": [5000, 10000, 20000, 40000], "fanout_depths": [18, 19, 20], "configs": 16,
-        "repeat": 5, "startup_runs": 200}
+        "repeat": 5, "startup_runs": 200, "scale_lines": 10000000}
 QUICK = {"sizes": [500, 1000, 2000], "fanout_depths": [10, 11, 12], "configs": 4,
-         "repeat": 3, "startup_runs": 50}
+         "repeat": 3, "startup_runs": 50, "scale_lines": 1000000}
 
 HDR_PROJECT = "$$$IHM NEVRA$$$PROJET"
 HDR_CAMPAIGN = "$$$IHM NEVRA$$$CAMPAGNE"
@@ -57,6 +61,16 @@ OPTIONAL_KEYS = [(0.9, "OC -O2 -Wall -DUNIT_TEST -DMODULE_{MOD} -I../include"),
                  (0.3, "RA O"), (0.3, "VA {mod}_{j}.rod"),     # keys the tool ignores
                  (0.1, "CD .")]
 YES_NO_KEYS = ["DB", "SI", "NI", "AC", "ST"]
+
+SCALE_LINE = "ZZ x\n"          # a key sessions do not have: every line is reported
+SCALE_BLOCK = 100000            # lines written at once
+REPORTS_SHOWN = 100             # report lines printed per file, then one note counts the rest
+# Reports at scale: (mode, options, expected exit code, outputs it writes).
+# --check exits with 2 because it reports.
+SCALE_MODES = [("plain", [], 0, ["a.rtp", "a.inf"]),
+               ("--warnings", ["--warnings"], 0, ["a.rtp", "a.inf"]),
+               ("--check", ["--check"], 2, []),
+               ("--sarif", ["--sarif", "s.sarif"], 0, ["a.rtp", "a.inf", "s.sarif"])]
 
 
 def log(msg):
@@ -204,6 +218,21 @@ def generate_fanout(root, depth):
     return {"sessions": 2 ** depth, "groups": 2 ** depth, "files": 2}
 
 
+def generate_scale(root, lines):
+    """a.prj with one configuration, and s.ses: its header, then `lines` lines
+    of a key sessions do not have.  Written as a repeated block: line by line,
+    the 50 MB of the full run would take longer than the runs themselves."""
+    os.makedirs(root)
+    with open(os.path.join(root, "a.prj"), "w") as handle:
+        handle.write(HDR_PROJECT + "\nNC Native\n")
+    block = SCALE_LINE * SCALE_BLOCK
+    with open(os.path.join(root, "s.ses"), "w") as handle:
+        handle.write(HDR_SESSION + "\n")
+        for _ in range(lines // SCALE_BLOCK):
+            handle.write(block)
+        handle.write(SCALE_LINE * (lines % SCALE_BLOCK))
+
+
 # ---------------------------------------------------------------------------
 # Measurement.
 
@@ -328,6 +357,54 @@ def measure_fanout(args, env, depth):
     return result
 
 
+def scale_problems(errors, sarif, lines):
+    """What the untimed runs at scale printed and logged, against the cap: no
+    report from the plain conversion; from --warnings and in the SARIF log,
+    REPORTS_SHOWN reports and one note that counts the others."""
+    problems = ["plain conversion: unexpected error output: " + errors["plain"][:200].strip()
+                ] if errors["plain"] else []
+    shown, rest = errors["--warnings"].splitlines(), str(lines - REPORTS_SHOWN)
+    if len(shown) != REPORTS_SHOWN + 1 or "note" not in shown[-1] or rest not in shown[-1]:
+        problems.append("--warnings printed %d lines ending with %r, %d expected ending with "
+                        "a note counting %s" % (len(shown), shown[-1][:100] if shown else "",
+                                                REPORTS_SHOWN + 1, rest))
+    try:                             # a log streamed to the end is whole JSON
+        with open(sarif) as handle:
+            results = len(json.load(handle)["runs"][0]["results"])
+    except (OSError, ValueError, KeyError, IndexError) as error:
+        return problems + ["--sarif: the log cannot be read: %s" % error]
+    if results != REPORTS_SHOWN + 1:
+        problems.append("--sarif: %d results in the log, %d expected" % (results,
+                                                                         REPORTS_SHOWN + 1))
+    return problems
+
+
+def measure_scale(args, env):
+    """The plain conversion and each report mode of a.prj s.ses, where every
+    line of s.ses is reported: what the reports cost beyond the conversion."""
+    root, lines = os.path.join(args.tmp, "scale"), args.scale_lines
+    log("reports at scale: writing %d lines and converting ..." % lines)
+    generate_scale(root, lines)
+    commands, prepare, rss, errors = [], {}, {}, {}
+    for name, options, code, outputs in SCALE_MODES:
+        argv = [args.tool] + options + ["a.prj", "s.ses"]
+        got, rss[name], errors[name] = run_once(argv, root, env)
+        if got != code:
+            raise SystemExit("%s exited with %d, %d expected: %s" % (shlex.join(argv), got, code,
+                                                                     errors[name][:500]))
+        commands.append((name, argv))
+        prepare[name] = FRESH_START + [os.path.join(root, f) for f in outputs]
+    problems = scale_problems(errors, os.path.join(root, "s.sarif"), lines)
+    log("reports at scale: timing %s ..." % ", ".join(name for name, _ in commands))
+    timed = hyperfine(commands, root, env, args.repeat, 1, prepare)
+    result = {"lines": lines, "input_mb": os.path.getsize(os.path.join(root, "s.ses")) / 1e6,
+              "rss_mib": rss, "problems": problems, "timed": timed,
+              "median": {name: r["median"] for name, r in timed.items()}}
+    if not args.keep:
+        shutil.rmtree(root)
+    return result
+
+
 def measure_startup(args, env):
     build, out = os.path.join(args.tmp, "qt_floor"), os.path.join(args.tmp, "demo")
     log("start-up: building bench/qt_floor ...")
@@ -350,7 +427,17 @@ def measure_startup(args, env):
 # ---------------------------------------------------------------------------
 # Report.
 
-def print_figures(args, sizes, fans, startup):
+def print_scale(scale):
+    t, rss = scale["median"], scale["rss_mib"]
+    print("\nReports at scale: a.prj s.ses, %d lines `%s` (%.1f MB), each reported; "
+          "%d shown" % (scale["lines"], SCALE_LINE.strip(), scale["input_mb"], REPORTS_SHOWN))
+    print("  %-10s %7s %7s %7s %7s" % ("mode", "time s", "/plain", "RSS MiB", "+MiB"))
+    for name, _, _, _ in SCALE_MODES:
+        print("  %-10s %7.3f %6.2fx %7.1f %+7.1f" % (name, t[name], t[name] / t["plain"],
+                                                     rss[name], rss[name] - rss["plain"]))
+
+
+def print_figures(args, sizes, fans, scale, startup):
     print("\nConversion at C=%d; write floor: dd of as many MiB with fdatasync; floor: cat "
           "of the inputs, cp and fdatasync of the outputs" % args.configs)
     print("  %6s %6s %6s %7s %7s %7s %7s %6s %7s %7s" % (
@@ -365,12 +452,23 @@ def print_figures(args, sizes, fans, startup):
     for f in fans:
         print("  2^%-3d %s" % (f["depth"], "skipped: " + f["skipped"] if "skipped" in f else
               "%9.1f MB out %8.3f s %7.1f MiB RSS" % (f["out_mb"], f["median"], f["rss_mib"])))
+    print_scale(scale)
     print("\nStart-up on examples/demo, %d runs" % args.startup_runs)
     for name, r in startup.items():
         print("  %-9s %.2f ms, peak RSS %.1f MiB" % (name + ":", r["median"] * 1e3, r["rss_mib"]))
 
 
-def targets(sizes, fans, startup):
+def scale_targets(scale):
+    """Each report mode against the plain conversion of the same file."""
+    t, rss = scale["median"], scale["rss_mib"]
+    modes = [name for name, _, _, _ in SCALE_MODES if name != "plain"]
+    return ([("reports at scale %s peak RSS MiB above plain" % name,
+              rss[name] - rss["plain"], LIMIT_SCALE_RSS_ABOVE_MIB) for name in modes] +
+            [("reports at scale %s/plain, %.3f s" % (name, t[name]), t[name] / t["plain"],
+              LIMIT_SCALE_TIME) for name in modes])
+
+
+def targets(sizes, fans, scale, startup):
     """(what, figure, limit) of every target.  The limits are set for N=20000
     and fan-out depths 19 and 20; other runs are held to them as they stand."""
     head = next((r for r in sizes if r["n"] == TARGET_N), sizes[-1])
@@ -397,26 +495,28 @@ def targets(sizes, fans, startup):
         out += [("fan-out 2^%d peak RSS MiB" % a["depth"], a["rss_mib"], LIMIT_RSS_MIB),
                 ("fan-out 2^%d peak RSS MiB above 2^%d" % (b["depth"], a["depth"]),
                  b["rss_mib"] - a["rss_mib"], LIMIT_FANOUT_GROWTH_MIB)]
+    out += scale_targets(scale)
     return out + [("demo start-up prjmigr/bare Qt", startup["prjmigr"]["median"]
                    / startup["qt_floor"]["median"], LIMIT_STARTUP)]
 
 
-def report(args, load, sizes, fans, startup):
+def report(args, load, sizes, fans, scale, startup):
     """Prints the figures and the targets; returns whether all targets pass."""
     print("\nprjmigr benchmark: %s, built %s; %d cores, 1-min load %.2f at start, %.2f at "
           "end%s" % (args.tool, time.ctime(os.path.getmtime(args.tool)), os.cpu_count(), *load,
                      " (busy: noisy figures)" if max(load) > os.cpu_count() / 2 else ""))
-    print("Medians of %d hyperfine runs per size and 3 per fan-out depth; peak RSS from GNU "
-          "time" % args.repeat)
-    print_figures(args, sizes, fans, startup)
+    print("Medians of %d hyperfine runs per size and per mode at scale, and 3 per fan-out "
+          "depth; peak RSS from GNU time" % args.repeat)
+    print_figures(args, sizes, fans, scale, startup)
     print("\nTargets (limits set for N=%d and fan-out 2^19, 2^20)" % TARGET_N)
     passed = []
-    for what, figure, limit in targets(sizes, fans, startup):
+    for what, figure, limit in targets(sizes, fans, scale, startup):
         passed.append(figure <= limit)
         print("  %s  %s: %.2f (limit %.2f)" % ("PASS" if passed[-1] else "FAIL", what,
                                                 figure, limit))
     problems = ["N=%d: %s" % (r["n"], p) for r in sizes for p in r["problems"]]
     problems += ["fan-out 2^%d: %s" % (f["depth"], p) for f in fans for p in f.get("problems", [])]
+    problems += ["reports at scale: " + p for p in scale["problems"]]
     passed.append(not problems)
     print("  %s  outputs hold what the generator put in%s" % (
         "FAIL" if problems else "PASS", "".join("\n        " + p for p in problems)))
@@ -460,6 +560,7 @@ def main(argv):
     try:
         sizes = [measure_size(args, env, n, n == args.sizes[-1]) for n in args.sizes]
         fans = [measure_fanout(args, env, k) for k in args.fanout_depths]
+        scale = measure_scale(args, env)
         startup = measure_startup(args, env)
     finally:
         if args.keep:
@@ -467,10 +568,10 @@ def main(argv):
         else:
             shutil.rmtree(args.tmp, ignore_errors=True)
     load.append(os.getloadavg()[0])
-    all_pass = report(args, load, sizes, fans, startup)
+    all_pass = report(args, load, sizes, fans, scale, startup)
     if args.json:
         with open(args.json, "w") as handle:
-            json.dump({"sizes": sizes, "fanout": fans, "startup": startup,
+            json.dump({"sizes": sizes, "fanout": fans, "scale": scale, "startup": startup,
                        "all_pass": all_pass}, handle, indent=1)
     return 0
 
