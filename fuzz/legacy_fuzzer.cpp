@@ -127,7 +127,10 @@ public:
                 if (name.compare(0, prefix.size(), prefix) == 0)
                     names.insert(name.substr(prefix.size(), name.find('/', prefix.size()) - prefix.size()));
             }
-            return std::optional(std::vector<std::string>(names.begin(), names.end()));
+            std::vector<FolderEntry> entries;
+            for (const std::string& name : names)
+                entries.push_back({name});
+            return std::optional(entries);
         };
         // Every folder can be listed, so this serves only for completeness.
         const auto exists = [this](const std::string& path) {

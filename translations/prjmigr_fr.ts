@@ -23,6 +23,7 @@
                     FROM as beginning with TO; may be given several times
   --sarif FILE      report as --warnings does, and also write the reports to FILE as a SARIF log
   --color=WHEN      colour the reports: auto (when the error stream is a terminal), always or never
+  --ignore=RULE,... leave out the reports of these rule ids (warnings and notes)
   --help            print this help and end
   --version         print the version and end
 Environment:
@@ -43,6 +44,7 @@ Environment:
                        DE comme commençant par VERS ; peut être répété
   --sarif FICHIER      signale comme --warnings, et écrit aussi les signalements dans FICHIER en journal SARIF
   --color=QUAND        colore les signalements : auto (quand la sortie d&apos;erreur est un terminal), always ou never
+  --ignore=RÈGLE,...   laisse de côté les signalements de ces identifiants de règle (avertissements et notes)
   --help               affiche cette aide et termine
   --version            affiche la version et termine
 Environnement :
@@ -169,6 +171,13 @@ Environnement :
         <translation>Le fichier de sortie %1 remplacerait un fichier hérité : le nom d&apos;une sortie ne peut finir par .prj, .cmp ou .ses
 </translation>
     </message>
+    <message>
+        <source>--ignore names %1, which is no kind of warning or note; the manual page lists their ids
+</source>
+        <comment>%1 is a value given after --ignore, as given; --ignore is an option of the tool</comment>
+        <translation>--ignore nomme %1, qui n&apos;est aucun type d&apos;avertissement ou de note ; la page de manuel en liste les identifiants
+</translation>
+    </message>
 </context>
 <context>
     <name>Warning</name>
@@ -291,6 +300,26 @@ Environnement :
         <source>%1 more results are left out of this log, which holds at most %2</source>
         <comment>In the SARIF log; %1 and %2 are numbers</comment>
         <translation>%1 résultats de plus sont laissés hors de ce journal, qui en contient au plus %2</translation>
+    </message>
+    <message>
+        <source>%1 has the suffix %2 in another letter case; --windows-paths reads it</source>
+        <comment>%1 is a command-line argument, %2 its suffix as written; --windows-paths is an option of the tool</comment>
+        <translation>%1 a le suffixe %2 dans une autre casse ; --windows-paths le lit</translation>
+    </message>
+    <message>
+        <source>script %1 does not exist; the objects file lists it as written</source>
+        <comment>%1 is a file name</comment>
+        <translation>le script %1 n&apos;existe pas ; le fichier des objets le liste tel qu&apos;il est écrit</translation>
+    </message>
+    <message>
+        <source>source %1 does not exist; the objects file lists it as written</source>
+        <comment>%1 is a file name</comment>
+        <translation>la source %1 n&apos;existe pas ; le fichier des objets la liste telle qu&apos;elle est écrite</translation>
+    </message>
+    <message>
+        <source>%1 has no place in the project file; its value is left out</source>
+        <comment>%1 is a key of a session file</comment>
+        <translation>%1 n&apos;a pas de place dans le fichier projet ; sa valeur est laissée de côté</translation>
     </message>
 </context>
 <context>
@@ -524,9 +553,9 @@ Environnement :
         <translation>Corrigez la ligne FI ou rétablissez le fichier ; les noms écrits avec des barres obliques inverses ou dans une autre casse sont lus par --windows-paths.</translation>
     </message>
     <message>
-        <source>A file named on the command line cannot be read, but with its backslashes taken as slashes and its letters in another case the name leads to this readable file.</source>
+        <source>A file named on the command line cannot be read, but with its backslashes taken as slashes, its letters in another case and its names written in Windows-1252 read in UTF-8, the name leads to this readable file.</source>
         <comment>What a kind of diagnostic reports, in the SARIF log</comment>
-        <translation>Un fichier nommé sur la ligne de commande est illisible, mais, ses barres obliques inverses prises pour des barres obliques et ses lettres dans une autre casse, le nom mène à ce fichier lisible.</translation>
+        <translation>Un fichier nommé sur la ligne de commande est illisible, mais, ses barres obliques inverses prises pour des barres obliques, ses lettres dans une autre casse et ses noms écrits en Windows-1252 lus en UTF-8, le nom mène à ce fichier lisible.</translation>
     </message>
     <message>
         <source>Name the file as the note writes it.</source>
@@ -534,9 +563,9 @@ Environnement :
         <translation>Nommez le fichier comme l&apos;écrit la note.</translation>
     </message>
     <message>
-        <source>A file that a campaign names cannot be read, but with its backslashes taken as slashes and its letters in another case the name leads to this readable file.</source>
+        <source>A file that a campaign names cannot be read, but with its backslashes taken as slashes, its letters in another case and its names written in Windows-1252 read in UTF-8, the name leads to this readable file.</source>
         <comment>What a kind of diagnostic reports, in the SARIF log</comment>
-        <translation>Un fichier que désigne une campagne est illisible, mais, ses barres obliques inverses prises pour des barres obliques et ses lettres dans une autre casse, le nom mène à ce fichier lisible.</translation>
+        <translation>Un fichier que désigne une campagne est illisible, mais, ses barres obliques inverses prises pour des barres obliques, ses lettres dans une autre casse et ses noms écrits en Windows-1252 lus en UTF-8, le nom mène à ce fichier lisible.</translation>
     </message>
     <message>
         <source>Write the FI line as the note writes the name, or convert with --windows-paths, which reads such names.</source>
@@ -802,6 +831,96 @@ Environnement :
         <source>Mend what the results logged say, then check again.</source>
         <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
         <translation>Corrigez ce que disent les résultats consignés dans le journal, puis vérifiez à nouveau.</translation>
+    </message>
+    <message>
+        <source>A script that a session names does not exist</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un script que nomme une session n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>An FP value of a session, resolved as the run reads it, names no regular file (nothing, a folder, or a name that cannot be looked up): the project and objects files name a script that the workbench will not find.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une valeur FP d&apos;une session, résolue comme l&apos;exécution la lit, ne nomme aucun fichier ordinaire (rien, un dossier, ou un nom qui ne peut être recherché) : les fichiers projet et des objets nomment un script que l&apos;atelier ne trouvera pas.</translation>
+    </message>
+    <message>
+        <source>Correct the FP line or restore the script; --windows-paths reads names written with backslashes or in another letter case, and --map-path moves absolute paths.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Corrigez la ligne FP ou rétablissez le script ; --windows-paths lit les noms écrits avec des barres obliques inverses ou dans une autre casse, et --map-path déplace les chemins absolus.</translation>
+    </message>
+    <message>
+        <source>A source file that a session names does not exist</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un fichier source que nomme une session n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>An FS value of a session, resolved as the run reads it, names no regular file (nothing, a folder, or a name that cannot be looked up): the project and objects files name a source file that the workbench will not find.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une valeur FS d&apos;une session, résolue comme l&apos;exécution la lit, ne nomme aucun fichier ordinaire (rien, un dossier, ou un nom qui ne peut être recherché) : les fichiers projet et des objets nomment un fichier source que l&apos;atelier ne trouvera pas.</translation>
+    </message>
+    <message>
+        <source>Correct the FS line or restore the source file; --windows-paths reads names written with backslashes or in another letter case, and --map-path moves absolute paths.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Corrigez la ligne FS ou rétablissez le fichier source ; --windows-paths lit les noms écrits avec des barres obliques inverses ou dans une autre casse, et --map-path déplace les chemins absolus.</translation>
+    </message>
+    <message>
+        <source>The existing file that a script or source name probably meant</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Le fichier existant que désignait probablement un nom de script ou de source</translation>
+    </message>
+    <message>
+        <source>A script or source file that a session names does not exist, but with its backslashes taken as slashes, its letters in another case and its names written in Windows-1252 read in UTF-8, the name leads to this file.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un script ou un fichier source que nomme une session n&apos;existe pas, mais, ses barres obliques inverses prises pour des barres obliques, ses lettres dans une autre casse et ses noms écrits en Windows-1252 lus en UTF-8, le nom mène à ce fichier.</translation>
+    </message>
+    <message>
+        <source>Write the FP or FS value as the note writes the name, or convert with --windows-paths, which reads such names.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Écrivez la valeur FP ou FS telle que la note écrit le nom, ou convertissez avec --windows-paths, qui lit de tels noms.</translation>
+    </message>
+    <message>
+        <source>A session key that the project file has no place for</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une clé de session à laquelle le fichier projet n&apos;offre aucune place</translation>
+    </message>
+    <message>
+        <source>A CD, RA, VA or CE line of a session is read, but the project file has no place for its value, so the value is left out.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une ligne CD, RA, VA ou CE d&apos;une session est lue, mais le fichier projet n&apos;offre aucune place à sa valeur ; celle-ci est donc laissée de côté.</translation>
+    </message>
+    <message>
+        <source>Leave the line out of the session, or accept the loss with --ignore=key-without-place.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Retirez la ligne de la session, ou acceptez la perte avec --ignore=key-without-place.</translation>
+    </message>
+    <message>
+        <source>An argument ends in a legacy suffix in another letter case</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un argument finit par un suffixe hérité dans une autre casse</translation>
+    </message>
+    <message>
+        <source>An argument that ends in a legacy suffix in another letter case (.PRJ, .Cmp) is ignored, since suffixes are compared exactly; --windows-paths reads such arguments.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un argument qui finit par un suffixe hérité dans une autre casse (.PRJ, .Cmp) est ignoré, les suffixes étant comparés à l&apos;identique ; --windows-paths lit de tels arguments.</translation>
+    </message>
+    <message>
+        <source>Convert with --windows-paths, or give the file its suffix in small letters.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Convertissez avec --windows-paths, ou donnez au fichier son suffixe en minuscules.</translation>
+    </message>
+    <message>
+        <source>--ignore names no kind of warning or note</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>--ignore ne nomme aucun type d&apos;avertissement ou de note</translation>
+    </message>
+    <message>
+        <source>A value of --ignore is not the id of a kind of warning or note, so the run ends before anything is read or written.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Une valeur de --ignore n&apos;est l&apos;identifiant d&apos;aucun type d&apos;avertissement ou de note ; l&apos;exécution prend donc fin avant toute lecture ou écriture.</translation>
+    </message>
+    <message>
+        <source>Write the ids as the manual page and the SARIF log give them, separated by commas.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Écrivez les identifiants tels que les donnent la page de manuel et le journal SARIF, séparés par des virgules.</translation>
     </message>
 </context>
 </TS>

@@ -125,17 +125,20 @@ LegacyText read_disk_file(const std::string& path, bool content, size_t limit, L
     return text;
 }
 
-std::optional<std::vector<std::string>> list_disk_directory(const std::string& directory)
+std::optional<std::vector<FolderEntry>> list_disk_directory(const std::string& directory)
 {
     if (names_no_file(directory))
         return std::nullopt;
     const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(directory.c_str()), ::closedir);
     if (!dir)
         return std::nullopt;
-    std::vector<std::string> names;
-    while (const dirent* entry = ::readdir(dir.get()))
-        names.emplace_back(entry->d_name);
-    return names;
+    std::vector<FolderEntry> entries;
+    while (const dirent* entry = ::readdir(dir.get())) {
+        using Type = FolderEntry::Type;
+        const Type type = entry->d_type == DT_REG ? Type::regular : entry->d_type == DT_DIR ? Type::folder : Type::other;
+        entries.push_back({entry->d_name, type});
+    }
+    return entries;
 }
 
 bool disk_entry_exists(const std::string& path)
@@ -146,32 +149,51 @@ bool disk_entry_exists(const std::string& path)
 
 }  // namespace
 
-FolderNames::FolderNames(std::vector<std::string> names) : sorted_(std::move(names))
+FolderNames::FolderNames(std::vector<FolderEntry> entries) : sorted_(std::move(entries))
 {
-    std::sort(sorted_.begin(), sorted_.end());
+    std::sort(sorted_.begin(), sorted_.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
     for (size_t i = 0; i < sorted_.size(); ++i)
-        first_by_folded_.try_emplace(folded_copy(sorted_[i]), i);
+        first_by_folded_.try_emplace(folded_copy(sorted_[i].name), i);
 }
 
-bool FolderNames::holds(std::string_view name) const
+const FolderEntry* FolderNames::find(std::string_view name) const
 {
-    return std::binary_search(sorted_.begin(), sorted_.end(), name);
+    const auto found = std::lower_bound(sorted_.begin(), sorted_.end(), name,
+                                        [](const FolderEntry& entry, std::string_view key) { return entry.name < key; });
+    return found != sorted_.end() && found->name == name ? &*found : nullptr;
 }
 
 const std::string* FolderNames::first_nocase(std::string_view name) const
 {
     const auto found = first_by_folded_.find(folded_copy(name));
-    return found == first_by_folded_.end() ? nullptr : &sorted_[found->second];
+    return found == first_by_folded_.end() ? nullptr : &sorted_[found->second].name;
 }
 
 const FolderNames* LegacyFiles::names_in(const std::string& directory)
 {
     auto [entry, fresh] = listed.try_emplace(directory);
     if (fresh) {
-        if (std::optional<std::vector<std::string>> names = list(directory))
+        if (std::optional<std::vector<FolderEntry>> names = list(directory))
             entry->second.emplace(std::move(*names));
     }
     return entry->second ? &*entry->second : nullptr;
+}
+
+bool names_regular_file(LegacyFiles& files, const std::string& path)
+{
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    const std::string_view name = std::string_view(path).substr(slash == std::string::npos ? 0 : slash + 1);
+    if (const FolderNames* names = files.names_in(folder)) {
+        const FolderEntry* entry = names->find(name);
+        if (!entry || name.empty() || name == "." || name == "..")
+            return false;
+        if (entry->type != FolderEntry::Type::other)
+            return entry->type == FolderEntry::Type::regular;
+    }
+    // A link, or a folder that cannot be listed: a look at the file itself.
+    const LegacyText text = files.read(path, false);
+    return text.error == 0 && text.regular;
 }
 
 std::optional<FileId> identify_disk_file(const std::string& path)

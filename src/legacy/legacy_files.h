@@ -19,18 +19,29 @@ struct LegacyText {
     std::string bytes;     // its whole content, when asked for
 };
 
-// The names of a folder, in byte order, and where to find them without regard
-// to ASCII letter case.
+// An entry of a folder as its listing tells it: a regular file, a folder, or
+// anything else (a link, a device, an entry of no told type), which only a look
+// at the entry itself tells.
+struct FolderEntry {
+    enum class Type { regular, folder, other };
+    std::string name;
+    Type type = Type::other;
+};
+
+// The entries of a folder, in byte order of their names, and where to find
+// them without regard to ASCII letter case.
 class FolderNames {
 public:
-    explicit FolderNames(std::vector<std::string> names);
-    bool holds(std::string_view name) const;
+    explicit FolderNames(std::vector<FolderEntry> entries);
+    bool holds(std::string_view name) const { return find(name) != nullptr; }
+    // The entry of that name; null when there is none.
+    const FolderEntry* find(std::string_view name) const;
     // The first name, in byte order, equal to `name` without regard to ASCII
     // letter case; null when there is none.
     const std::string* first_nocase(std::string_view name) const;
 
 private:
-    std::vector<std::string> sorted_;
+    std::vector<FolderEntry> sorted_;
     std::unordered_map<std::string, size_t> first_by_folded_;
 };
 
@@ -38,8 +49,8 @@ struct LegacyFiles {
     // Opens `path` and, with `content`, reads its bytes. A directory cannot be
     // read (EISDIR); a name holding a NUL byte names no file (ENOENT).
     std::function<LegacyText(const std::string& path, bool content)> read;
-    // The names in a directory ("." for the working directory); none when it cannot be listed.
-    std::function<std::optional<std::vector<std::string>>(const std::string& directory)> list;
+    // The entries of a directory ("." for the working directory); none when it cannot be listed.
+    std::function<std::optional<std::vector<FolderEntry>>(const std::string& directory)> list;
     // Whether `path` names an entry, a symbolic link itself included.
     std::function<bool(const std::string& path)> exists;
 
@@ -60,6 +71,10 @@ constexpr size_t k_legacy_file_limit = size_t{256} << 20;
 // Legacy files read from the file system; one that gives more than `limit`
 // bytes cannot be read (EFBIG).
 LegacyFiles disk_legacy_files(size_t limit = k_legacy_file_limit);
+
+// Whether `path` names a regular file, through links. The listing of its
+// folder, made once for the run, answers for most names.
+bool names_regular_file(LegacyFiles& files, const std::string& path);
 
 // Identity of the file at `path` on disk, following symbolic links.
 std::optional<FileId> identify_disk_file(const std::string& path);

@@ -8,6 +8,7 @@
 #include "legacy/path_value.h"
 #include "legacy/paths.h"
 #include "legacy/session_keys.h"
+#include "legacy/suggestion.h"
 #include "messages/console.h"
 #include "messages/diagnostic_messages.h"
 
@@ -70,9 +71,9 @@ struct Parse {
 
     // Whether to make a report here: with diagnostics on, the file's first
     // reports are kept for printing and the others only counted.
-    bool reporting()
+    bool reporting(DiagnosticKind kind)
     {
-        if (!diagnostics)
+        if (!diagnostics || options.ignored[static_cast<size_t>(kind)])
             return false;
         if (diagnostics->size() < Console::k_reports_per_file)
             return true;
@@ -122,33 +123,56 @@ bool has_key_shape(std::string_view line)
 
 void report_foreign_line(Parse& parse, std::string_view line, KeyFamily family)
 {
-    if (!parse.reporting())
-        return;
-    if (has_key_shape(line))
+    if (!has_key_shape(line)) {
+        if (parse.reporting(DiagnosticKind::no_key))
+            parse.report(no_key_warning(parse.path, parse.line));
+    } else if (parse.reporting(DiagnosticKind::foreign_key)) {
         parse.report(foreign_key_warning(parse.path, parse.line, line.substr(0, 2), family));
-    else
-        parse.report(no_key_warning(parse.path, parse.line));
+    }
 }
 
 // Remembers the key's line, reporting the occurrence it replaces.
 void note_occurrence(Parse& parse, size_t& last_line, std::string_view key)
 {
-    if (last_line != 0 && parse.reporting())
+    if (last_line != 0 && parse.reporting(DiagnosticKind::repeated_key))
         parse.report(repeated_key_warning(parse.path, parse.line, key.substr(0, 2), last_line));
     last_line = parse.line;
 }
 
 std::string checked_yes_no(Parse& parse, std::string_view key, std::string_view value)
 {
-    if (value != "O" && value != "N" && parse.reporting())
+    if (value != "O" && value != "N" && parse.reporting(DiagnosticKind::yes_no_value))
         parse.report(yes_no_warning(parse.path, parse.line, key.substr(0, 2), value));
     return yes_no(value);
+}
+
+// A script or source that the workbench will not find, and the file probably
+// meant. Looked for under diagnostics even when the report is not shown, since
+// a name found under another spelling leads to the note after the reading.
+void check_exists(Parse& parse, bool script, const std::string& path)
+{
+    const DiagnosticKind kind = script ? DiagnosticKind::missing_script : DiagnosticKind::missing_source;
+    if (!parse.options.diagnostics || parse.options.ignored[static_cast<size_t>(kind)]
+        || names_regular_file(parse.files, path))
+        return;
+    if (parse.reporting(kind))
+        parse.report(script ? missing_script_warning(parse.path, parse.line, path)
+                            : missing_source_warning(parse.path, parse.line, path));
+    // Read as written on Windows, the name was already looked up.
+    if (parse.options.windows_paths)
+        return;
+    if (const std::optional<std::string> meant = suggest_file(path, parse.files)) {
+        parse.content.name_suggested = true;
+        if (parse.reporting(DiagnosticKind::path_suggestion))
+            parse.report(path_suggestion_note(parse.path, parse.line, *meant));
+    }
 }
 
 // Every FS and FP value is offered to its run-wide list; the last one of each stays.
 void store_path(Parse& parse, bool script, std::string_view value)
 {
     std::string resolved = resolve_path(parse.path, value, parse.options, parse.files);
+    check_exists(parse, script, resolved);
     add_unique_nocase(script ? parse.named.script_files : parse.named.source_files, resolved);
     (script ? parse.content.script_file : parse.content.source_file) = std::move(resolved);
 }
@@ -160,8 +184,11 @@ void parse_session_line(Parse& parse, std::string_view line)
         const SessionKey& entry = k_session_keys[i];
         if (line.compare(0, 3, entry.key) != 0)
             continue;
-        if (entry.store == Store::nothing)
+        if (entry.store == Store::nothing) {
+            if (parse.reporting(DiagnosticKind::key_without_place))
+                parse.report(key_without_place_warning(parse.path, parse.line, entry.key.substr(0, 2)));
             return;
+        }
         note_occurrence(parse, parse.session_key_lines[i], entry.key);
         SessionSettings& settings = parse.content.settings;
         if (entry.store == Store::path)
@@ -188,7 +215,7 @@ void declare_configuration(Parse& parse, std::string_view name)
     if (!parse.diagnostics)
         return;
     const auto [first, fresh] = parse.declared.try_emplace(std::string(name), parse.line);
-    if (!fresh && parse.reporting())
+    if (!fresh && parse.reporting(DiagnosticKind::repeated_configuration))
         parse.report(repeated_configuration_warning(parse.path, parse.line, name, first->second));
 }
 
@@ -213,7 +240,7 @@ void parse_project_line(Parse& parse, std::string_view line)
     }
     // Configuration keys before the first NC line have nothing to fill.
     if (parse.content.configs.empty()) {
-        if (parse.reporting())
+        if (parse.reporting(DiagnosticKind::key_before_configuration))
             parse.report(key_before_configuration_warning(parse.path, parse.line, key.substr(0, 2)));
         return;
     }
@@ -286,9 +313,11 @@ FileContent parse_legacy_text(std::string_view bytes, std::string_view path, con
     if (diagnostics && parse.content.kind == FileKind::none) {
         // A file without a header is no campaign: its diagnostics are printed
         // together, so these need not wait for a line.
-        if (parse.reporting())
+        if (parse.reporting(DiagnosticKind::no_header))
             parse.report(no_header_warning(path));
-        if (parse.near_header_line != 0 && parse.reporting())
+        // The note goes where the warning goes.
+        if (parse.near_header_line != 0 && !options.ignored[static_cast<size_t>(DiagnosticKind::no_header)]
+            && parse.reporting(DiagnosticKind::near_header))
             parse.report(near_header_note(path, parse.near_header_line));
     }
     for (const size_t config : parse.configs_with_include_dirs)

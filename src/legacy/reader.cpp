@@ -185,6 +185,7 @@ private:
         opened.config_line = content.config_line;
         opened.member_lines = std::move(content.member_lines);
         opened.not_shown = content.not_shown;
+        read_.name_suggested = read_.name_suggested || content.name_suggested;
         return opened;
     }
 
@@ -283,9 +284,15 @@ private:
             read_.input_files.insert(*text.id);
     }
 
+    // A report the run makes: diagnostics on and its kind not left out.
+    bool reports(DiagnosticKind kind) const
+    {
+        return options_.diagnostics && !options_.ignored[static_cast<size_t>(kind)];
+    }
+
     void report_unreadable_argument(const std::string& path, int error)
     {
-        if (!options_.diagnostics)
+        if (!reports(DiagnosticKind::unreadable_argument))
             return;
         console_.print_diagnostic(unreadable_argument_warning(path, error));
         if (const std::optional<std::string> meant = suggestion(path, error))
@@ -295,7 +302,7 @@ private:
     void report_unreadable_member(const std::string& campaign, size_t line, const std::string& member,
                                   int error)
     {
-        if (!options_.diagnostics)
+        if (!reports(DiagnosticKind::unreadable_member))
             return;
         console_.print_diagnostic(unreadable_member_warning(campaign, line, member, error));
         // Read as written on Windows, the member's name was already looked up.
@@ -303,7 +310,7 @@ private:
             return;
         if (const std::optional<std::string> meant = suggestion(member, error)) {
             console_.print_diagnostic(member_suggestion_note(campaign, line, *meant));
-            read_.member_suggested = true;
+            read_.name_suggested = true;
         }
     }
 

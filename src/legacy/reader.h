@@ -26,8 +26,8 @@ struct LegacyRead {
     std::optional<LegacyTree> tree;  // none when the file cannot be read
     NamedFiles named;                // the scripts and sources of the sessions read
     FileIdSet input_files;           // every legacy file opened, read whole or not
-    // A member named by an FI line got a "did you mean" note.
-    bool member_suggested = false;
+    // A name that an FI, FS or FP line gives got a "did you mean" note.
+    bool name_suggested = false;
 };
 
 // Announces `path` in verbose mode and reads it. A campaign's members are read,

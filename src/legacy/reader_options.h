@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "messages/diagnostic.h"
+
 // "--map-path FROM=TO": absolute path values that begin with `from` are read
 // as beginning with `to`.
 struct PathMap {
@@ -18,4 +20,5 @@ struct ReaderOptions {
     // Read path values as written on Windows: backslashes, drives, any letter case.
     bool windows_paths = false;
     std::vector<PathMap> maps;  // in the order given
+    DiagnosticKinds ignored;  // the kinds of report a team has accepted ("--ignore"): not made
 };

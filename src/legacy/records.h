@@ -95,6 +95,7 @@ struct FileContent {
     std::vector<MemberLine> member_lines;
     size_t config_line = 0;  // the line of the CX value that counts
     size_t not_shown = 0;    // reports beyond those kept for printing, only counted
+    bool name_suggested = false;  // a script's or source's name got a "did you mean" note
 };
 
 // One reading of a legacy file under a name: a project, a campaign or a session.

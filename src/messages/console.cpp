@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include "messages/diagnostic_messages.h"
+#include "messages/diagnostic_rules.h"
 
 namespace {
 
@@ -51,6 +52,14 @@ void Console::print_error(const Diagnostic& error)
 void Console::print_diagnostic(const Diagnostic& diagnostic)
 {
     if (!diagnostics_)
+        return;
+    const bool explains_left_out = left_out_ && explains(diagnostic.kind, *left_out_);
+    left_out_.reset();
+    if (ignored_[static_cast<size_t>(diagnostic.kind)]) {
+        left_out_ = diagnostic.kind;
+        return;
+    }
+    if (explains_left_out)
         return;
     if (diagnostic.file && level_of(diagnostic.kind) != DiagnosticLevel::error) {
         FileReports& file = files_[*diagnostic.file];

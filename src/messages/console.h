@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <cstdio>
 #include <functional>
+#include <optional>
 #include <string>
 #include <unordered_map>
 
@@ -36,6 +37,10 @@ public:
         colour_ = colour;
     }
     bool diagnostics() const { return diagnostics_; }
+
+    // The kinds of warning and note a team has accepted: never printed, logged
+    // or counted, nor the notes that explain them.
+    void set_ignored(const DiagnosticKinds& kinds) { ignored_ = kinds; }
 
     // Every diagnostic and error record printed from now on is handed to `log`
     // too (the SARIF log); none when it is empty.
@@ -91,6 +96,8 @@ private:
     bool verbose_ = false;
     bool diagnostics_ = false;
     bool colour_ = false;
+    DiagnosticKinds ignored_;
+    std::optional<DiagnosticKind> left_out_;  // the last diagnostic, when it was of an ignored kind
     std::function<void(const Diagnostic&)> log_;
     size_t reports_ = 0;
     std::unordered_map<std::string, FileReports> files_;  // files being read that have reports

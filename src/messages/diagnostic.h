@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <bitset>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -46,6 +47,13 @@ enum class DiagnosticKind {
     // Counts of what is not shown: on the error stream, and in the SARIF log.
     reports_not_shown,
     results_not_logged,
+    // What the workbench will not find, and the settings it has no place for.
+    missing_script,
+    missing_source,
+    path_suggestion,        // a note after them
+    key_without_place,
+    suffix_case,            // a note after an ignored argument
+    unknown_ignored_rule,   // an error of the command line
 };
 
 enum class DiagnosticLevel { error, warning, note };
@@ -57,7 +65,10 @@ struct Diagnostic {
     QString text;                     // placeholders filled, translated, no line end
 };
 
-constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::results_not_logged) + 1;
+constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::unknown_ignored_rule) + 1;
+
+// A set of kinds, such as those a team has accepted ("--ignore").
+using DiagnosticKinds = std::bitset<k_diagnostic_kinds>;
 
 // The level of a kind (see diagnostic_rules.h).
 DiagnosticLevel level_of(DiagnosticKind kind);

@@ -39,6 +39,15 @@ Diagnostic ignored_argument_warning(std::string_view argument)
             .arg(from_local(argument)));
 }
 
+Diagnostic suffix_case_note(std::string_view argument, std::string_view suffix)
+{
+    return about_command_line(DiagnosticKind::suffix_case,
+        QCoreApplication::translate("Warning", "%1 has the suffix %2 in another letter case; --windows-paths reads it",
+                                    "%1 is a command-line argument, %2 its suffix as written; --windows-paths is an "
+                                    "option of the tool")
+            .arg(from_local(argument), from_local(suffix)));
+}
+
 Diagnostic unknown_option_warning(std::string_view argument)
 {
     return about_command_line(DiagnosticKind::unknown_option,
@@ -167,6 +176,36 @@ Diagnostic yes_no_warning(std::string_view path, size_t line, std::string_view k
         QCoreApplication::translate("Warning", "%1 value \"%2\" reads as false; only \"O\" means yes",
                                     "%1 is a key, %2 its value as written")
             .arg(from_local(key), from_local(value)));
+}
+
+Diagnostic missing_script_warning(std::string_view session, size_t line, std::string_view path)
+{
+    return about_file(DiagnosticKind::missing_script, session, line,
+        QCoreApplication::translate("Warning", "script %1 does not exist; the objects file lists it as written",
+                                    "%1 is a file name")
+            .arg(from_local(path)));
+}
+
+Diagnostic missing_source_warning(std::string_view session, size_t line, std::string_view path)
+{
+    return about_file(DiagnosticKind::missing_source, session, line,
+        QCoreApplication::translate("Warning", "source %1 does not exist; the objects file lists it as written",
+                                    "%1 is a file name")
+            .arg(from_local(path)));
+}
+
+Diagnostic path_suggestion_note(std::string_view session, size_t line, std::string_view suggestion)
+{
+    return about_file(DiagnosticKind::path_suggestion, session, line,
+        QCoreApplication::translate("Warning", "did you mean %1?", "%1 is an existing file").arg(from_local(suggestion)));
+}
+
+Diagnostic key_without_place_warning(std::string_view session, size_t line, std::string_view key)
+{
+    return about_file(DiagnosticKind::key_without_place, session, line,
+        QCoreApplication::translate("Warning", "%1 has no place in the project file; its value is left out",
+                                    "%1 is a key of a session file")
+            .arg(from_local(key)));
 }
 
 Diagnostic undeclared_configuration_warning(std::string_view path, size_t line, std::string_view name)

@@ -11,6 +11,8 @@
 
 // Arguments of the command line that the run leaves out.
 Diagnostic ignored_argument_warning(std::string_view argument);
+// After it: the argument ends in `suffix`, a legacy suffix in another letter case.
+Diagnostic suffix_case_note(std::string_view argument, std::string_view suffix);
 Diagnostic unknown_option_warning(std::string_view argument);
 Diagnostic extra_project_warning(std::string_view argument);
 Diagnostic missing_output_name_warning();
@@ -41,6 +43,15 @@ Diagnostic repeated_key_warning(std::string_view path, size_t line, std::string_
 Diagnostic repeated_configuration_warning(std::string_view path, size_t line, std::string_view name,
                                        size_t first_line);
 Diagnostic yes_no_warning(std::string_view path, size_t line, std::string_view key, std::string_view value);
+
+// A session line whose script or source (`path`, resolved) is no regular file,
+// and the file probably meant.
+Diagnostic missing_script_warning(std::string_view session, size_t line, std::string_view path);
+Diagnostic missing_source_warning(std::string_view session, size_t line, std::string_view path);
+Diagnostic path_suggestion_note(std::string_view session, size_t line, std::string_view suggestion);
+
+// A session line read and carried nowhere; `key` is the two letters.
+Diagnostic key_without_place_warning(std::string_view session, size_t line, std::string_view key);
 
 // A session whose settings no configuration of the project receives.
 Diagnostic undeclared_configuration_warning(std::string_view path, size_t line, std::string_view name);

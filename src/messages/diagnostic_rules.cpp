@@ -63,13 +63,13 @@ constexpr RuleEntry k_rules[] = {
                         "What to do about a kind of diagnostic, in the SARIF log")},
     {"suggested-file", k_note, SarifPlace::result,
      QT_TRANSLATE_NOOP3("Rule", "The existing file that an unreadable name probably meant", "A kind of diagnostic, in the SARIF log"),
-     QT_TRANSLATE_NOOP3("Rule", "A file named on the command line cannot be read, but with its backslashes taken as slashes and its letters in another case the name leads to this readable file.",
+     QT_TRANSLATE_NOOP3("Rule", "A file named on the command line cannot be read, but with its backslashes taken as slashes, its letters in another case and its names written in Windows-1252 read in UTF-8, the name leads to this readable file.",
                         "What a kind of diagnostic reports, in the SARIF log"),
      QT_TRANSLATE_NOOP3("Rule", "Name the file as the note writes it.",
                         "What to do about a kind of diagnostic, in the SARIF log")},
     {"suggested-member", k_note, SarifPlace::result,
      QT_TRANSLATE_NOOP3("Rule", "The existing file that a campaign's unreadable member probably meant", "A kind of diagnostic, in the SARIF log"),
-     QT_TRANSLATE_NOOP3("Rule", "A file that a campaign names cannot be read, but with its backslashes taken as slashes and its letters in another case the name leads to this readable file.",
+     QT_TRANSLATE_NOOP3("Rule", "A file that a campaign names cannot be read, but with its backslashes taken as slashes, its letters in another case and its names written in Windows-1252 read in UTF-8, the name leads to this readable file.",
                         "What a kind of diagnostic reports, in the SARIF log"),
      QT_TRANSLATE_NOOP3("Rule", "Write the FI line as the note writes the name, or convert with --windows-paths, which reads such names.",
                         "What to do about a kind of diagnostic, in the SARIF log")},
@@ -223,6 +223,42 @@ constexpr RuleEntry k_rules[] = {
                         "What a kind of diagnostic reports, in the SARIF log"),
      QT_TRANSLATE_NOOP3("Rule", "Mend what the results logged say, then check again.",
                         "What to do about a kind of diagnostic, in the SARIF log")},
+    {"missing-script", k_warning, SarifPlace::result,
+     QT_TRANSLATE_NOOP3("Rule", "A script that a session names does not exist", "A kind of diagnostic, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "An FP value of a session, resolved as the run reads it, names no regular file (nothing, a folder, or a name that cannot be looked up): the project and objects files name a script that the workbench will not find.",
+                        "What a kind of diagnostic reports, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "Correct the FP line or restore the script; --windows-paths reads names written with backslashes or in another letter case, and --map-path moves absolute paths.",
+                        "What to do about a kind of diagnostic, in the SARIF log")},
+    {"missing-source", k_warning, SarifPlace::result,
+     QT_TRANSLATE_NOOP3("Rule", "A source file that a session names does not exist", "A kind of diagnostic, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "An FS value of a session, resolved as the run reads it, names no regular file (nothing, a folder, or a name that cannot be looked up): the project and objects files name a source file that the workbench will not find.",
+                        "What a kind of diagnostic reports, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "Correct the FS line or restore the source file; --windows-paths reads names written with backslashes or in another letter case, and --map-path moves absolute paths.",
+                        "What to do about a kind of diagnostic, in the SARIF log")},
+    {"suggested-path", k_note, SarifPlace::result,
+     QT_TRANSLATE_NOOP3("Rule", "The existing file that a script or source name probably meant", "A kind of diagnostic, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "A script or source file that a session names does not exist, but with its backslashes taken as slashes, its letters in another case and its names written in Windows-1252 read in UTF-8, the name leads to this file.",
+                        "What a kind of diagnostic reports, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "Write the FP or FS value as the note writes the name, or convert with --windows-paths, which reads such names.",
+                        "What to do about a kind of diagnostic, in the SARIF log")},
+    {"key-without-place", k_warning, SarifPlace::result,
+     QT_TRANSLATE_NOOP3("Rule", "A session key that the project file has no place for", "A kind of diagnostic, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "A CD, RA, VA or CE line of a session is read, but the project file has no place for its value, so the value is left out.",
+                        "What a kind of diagnostic reports, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "Leave the line out of the session, or accept the loss with --ignore=key-without-place.",
+                        "What to do about a kind of diagnostic, in the SARIF log")},
+    {"suffix-letter-case", k_note, SarifPlace::configuration,
+     QT_TRANSLATE_NOOP3("Rule", "An argument ends in a legacy suffix in another letter case", "A kind of diagnostic, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "An argument that ends in a legacy suffix in another letter case (.PRJ, .Cmp) is ignored, since suffixes are compared exactly; --windows-paths reads such arguments.",
+                        "What a kind of diagnostic reports, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "Convert with --windows-paths, or give the file its suffix in small letters.",
+                        "What to do about a kind of diagnostic, in the SARIF log")},
+    {"unknown-rule-id", k_error, SarifPlace::configuration,
+     QT_TRANSLATE_NOOP3("Rule", "--ignore names no kind of warning or note", "A kind of diagnostic, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "A value of --ignore is not the id of a kind of warning or note, so the run ends before anything is read or written.",
+                        "What a kind of diagnostic reports, in the SARIF log"),
+     QT_TRANSLATE_NOOP3("Rule", "Write the ids as the manual page and the SARIF log give them, separated by commas.",
+                        "What to do about a kind of diagnostic, in the SARIF log")},
 };
 static_assert(std::size(k_rules) == k_diagnostic_kinds, "one rule for every kind");
 
@@ -253,4 +289,25 @@ DiagnosticLevel level_of(DiagnosticKind kind)
 SarifPlace sarif_place_of(DiagnosticKind kind)
 {
     return entry_of(kind).place;
+}
+
+bool explains(DiagnosticKind note, DiagnosticKind warning)
+{
+    using Kind = DiagnosticKind;
+    switch (note) {
+    case Kind::argument_suggestion:
+        return warning == Kind::unreadable_argument;
+    case Kind::member_suggestion:
+        return warning == Kind::unreadable_member;
+    case Kind::near_header:
+        return warning == Kind::no_header;
+    case Kind::declared_configuration:
+        return warning == Kind::undeclared_configuration;
+    case Kind::path_suggestion:
+        return warning == Kind::missing_script || warning == Kind::missing_source;
+    case Kind::suffix_case:
+        return warning == Kind::ignored_argument;
+    default:
+        return false;
+    }
 }

@@ -22,3 +22,7 @@ struct DiagnosticRule {
 DiagnosticRule diagnostic_rule(DiagnosticKind kind);
 DiagnosticLevel level_of(DiagnosticKind kind);
 SarifPlace sarif_place_of(DiagnosticKind kind);
+
+// Whether `note` explains a `warning` it follows (a "did you mean" note an
+// unreadable file), so that it goes where the warning goes.
+bool explains(DiagnosticKind note, DiagnosticKind warning);

@@ -49,6 +49,7 @@ QString help_message()
         "                    FROM as beginning with TO; may be given several times\n"
         "  --sarif FILE      report as --warnings does, and also write the reports to FILE as a SARIF log\n"
         "  --color=WHEN      colour the reports: auto (when the error stream is a terminal), always or never\n"
+        "  --ignore=RULE,... leave out the reports of these rule ids (warnings and notes)\n"
         "  --help            print this help and end\n"
         "  --version         print the version and end\n"
         "Environment:\n"
@@ -158,6 +159,15 @@ QString unknown_long_option_message(std::string_view argument)
     return QCoreApplication::translate("Error", "Unknown option %1; --help lists the options\n",
                                        "%1 is a command-line argument, as given; --help is an option of the tool")
         .arg(from_local(argument));
+}
+
+QString unknown_ignored_rule_message(std::string_view id)
+{
+    return QCoreApplication::translate("Error",
+                                       "--ignore names %1, which is no kind of warning or note; the manual page "
+                                       "lists their ids\n",
+                                       "%1 is a value given after --ignore, as given; --ignore is an option of the tool")
+        .arg(from_local(id));
 }
 
 QString output_named_like_legacy_message(std::string_view file_name)

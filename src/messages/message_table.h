@@ -25,6 +25,7 @@ QString log_written_twice_message(std::string_view file_name);
 QString bad_path_map_message(std::string_view value);
 QString sarif_file_missing_message();
 QString unknown_long_option_message(std::string_view argument);
+QString unknown_ignored_rule_message(std::string_view id);
 QString output_named_like_legacy_message(std::string_view file_name);
 
 // Start-up messages: shown before any catalogue exists, so never translated.

@@ -2,6 +2,9 @@
 
 #include <string_view>
 
+#include "legacy/path_list.h"
+#include "messages/diagnostic_rules.h"
+
 namespace {
 
 // The text from the last '.' of the whole argument, directory part included.
@@ -11,10 +14,12 @@ std::string_view suffix_of(std::string_view argument)
     return dot == std::string_view::npos ? std::string_view() : argument.substr(dot);
 }
 
-void classify(CommandLine& command_line, const std::string& argument)
+// Exactly, or in any letter case when the arguments are read as written on Windows.
+void classify(CommandLine& command_line, const std::string& argument, bool any_case)
 {
     using Why = IgnoredArgument::Why;
-    const std::string_view suffix = suffix_of(argument);
+    const std::string_view written = suffix_of(argument);
+    const std::string suffix = any_case ? folded_copy(written) : std::string(written);
     if (suffix == ".prj") {
         if (!command_line.project_files.empty())
             command_line.ignored.push_back({Why::extra_project, argument});
@@ -24,7 +29,39 @@ void classify(CommandLine& command_line, const std::string& argument)
     } else if (suffix == ".ses") {
         command_line.session_files.push_back(argument);
     } else {
-        command_line.ignored.push_back({Why::not_legacy_file, argument});
+        const std::string folded = folded_copy(written);
+        const bool other_case = folded == ".prj" || folded == ".cmp" || folded == ".ses";
+        command_line.ignored.push_back({Why::not_legacy_file, argument, other_case ? std::string(written) : ""});
+    }
+}
+
+// The kind whose id is `id`, of a warning or a note; none for any other.
+std::optional<DiagnosticKind> reported_kind(std::string_view id)
+{
+    for (size_t i = 0; i < k_diagnostic_kinds; ++i) {
+        const auto kind = static_cast<DiagnosticKind>(i);
+        if (diagnostic_rule(kind).id == id)
+            return level_of(kind) == DiagnosticLevel::error ? std::nullopt : std::optional(kind);
+    }
+    return std::nullopt;
+}
+
+// "--ignore=RULE[,RULE...]"; false for an id that names no warning or note.
+bool add_ignored(CommandLine& command_line, std::string_view ids)
+{
+    for (;;) {
+        const size_t comma = ids.find(',');
+        const std::string_view id = ids.substr(0, comma);
+        const std::optional<DiagnosticKind> kind = reported_kind(id);
+        if (!kind) {
+            command_line.stop = CommandLine::Stop::unknown_rule;
+            command_line.unknown = std::string(id);
+            return false;
+        }
+        command_line.ignored_kinds.set(static_cast<size_t>(*kind));
+        if (comma == std::string_view::npos)
+            return true;
+        ids.remove_prefix(comma + 1);
     }
 }
 
@@ -59,9 +96,8 @@ std::optional<CommandLine::Colour> colour_option(std::string_view argument)
     return std::nullopt;
 }
 
-}  // namespace
-
-CommandLine parse_command_line(const std::vector<std::string>& arguments)
+// `any_case`: legacy suffixes in any letter case, as --windows-paths reads them.
+CommandLine parse_arguments(const std::vector<std::string>& arguments, bool any_case)
 {
     using Report = CommandLine::Report;
     CommandLine command_line;
@@ -96,6 +132,12 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments)
             set_sarif_file(command_line, argument.substr(8));
         } else if (const std::optional<CommandLine::Colour> colour = colour_option(argument)) {
             command_line.colour = *colour;
+        } else if (argument == "--ignore" || argument.rfind("--ignore=", 0) == 0) {
+            // Like "--map-path", the next argument is the value, whatever it looks like.
+            const std::string value = argument == "--ignore" ? (++i < arguments.size() ? arguments[i] : std::string())
+                                                             : argument.substr(std::string("--ignore=").size());
+            if (!add_ignored(command_line, value))
+                return command_line;
         } else if (argument == "--help") {
             command_line.stop = CommandLine::Stop::help;
             return command_line;
@@ -105,13 +147,24 @@ CommandLine parse_command_line(const std::vector<std::string>& arguments)
         } else if (argument.rfind("--", 0) == 0 && argument != "--") {
             // A misspelt option would otherwise convert, and replace the earlier outputs, unasked.
             command_line.stop = CommandLine::Stop::unknown_option;
-            command_line.unknown_option = argument;
+            command_line.unknown = argument;
             return command_line;
         } else if (!argument.empty() && argument.front() == '-') {
             command_line.ignored.push_back({IgnoredArgument::Why::unknown_option, argument});
         } else {
-            classify(command_line, argument);
+            classify(command_line, argument, any_case);
         }
     }
+    return command_line;
+}
+
+}  // namespace
+
+CommandLine parse_command_line(const std::vector<std::string>& arguments)
+{
+    // --windows-paths counts wherever it stands, before the arguments it reads or after.
+    CommandLine command_line = parse_arguments(arguments, false);
+    if (command_line.windows_paths)
+        command_line = parse_arguments(arguments, true);
     return command_line;
 }

@@ -11,6 +11,8 @@
 struct IgnoredArgument {
     enum class Why { not_legacy_file, unknown_option, extra_project, output_name_missing } why;
     std::string argument;
+    // A legacy suffix in another letter case (".PRJ"), which --windows-paths reads.
+    std::string suffix_in_other_case = {};
 };
 
 struct CommandLine {
@@ -21,7 +23,7 @@ struct CommandLine {
     int verbose_banners = 0;                  // one per "-v" read
     // "--warnings" converts and reports; "--check" reports and writes nothing.
     enum class Report { none, warnings, check } report = Report::none;
-    bool windows_paths = false;               // "--windows-paths"
+    bool windows_paths = false;               // "--windows-paths", wherever it stands
     std::vector<PathMap> maps;                // "--map-path FROM=TO", in order
     // The value of the first "--map-path" that is no FROM=TO: it ends the run.
     std::optional<std::string> bad_map;
@@ -30,11 +32,13 @@ struct CommandLine {
     bool sarif_file_missing = false;          // "--sarif" last, or with an empty name
     // "--color=WHEN"
     enum class Colour { automatic, always, never } colour = Colour::automatic;
+    // "--ignore=RULE[,RULE...]": the kinds of warning and note a team has accepted.
+    DiagnosticKinds ignored_kinds;
     std::vector<IgnoredArgument> ignored;     // in argument order
-    // "--help", "--version" or a long option the tool does not know ends the
-    // examination where it stands.
-    enum class Stop { none, help, version, unknown_option } stop = Stop::none;
-    std::string unknown_option;               // as given, with Stop::unknown_option
+    // "--help", "--version", a long option the tool does not know or an id
+    // --ignore does not know ends the examination where it stands.
+    enum class Stop { none, help, version, unknown_option, unknown_rule } stop = Stop::none;
+    std::string unknown;                      // the option or id as given
 };
 
 // Examines the arguments (the tool's name excluded) in order.

@@ -17,7 +17,7 @@ std::optional<LegacyTree> read_into(const std::string& path, RunReading& reading
         path, {reading.options, reading.files, reading.console, run.input_files, run.project_record()});
     merge_named_files(run.named, std::move(read.named));
     run.input_files.merge(read.input_files);
-    run.member_suggested = run.member_suggested || read.member_suggested;
+    run.name_suggested = run.name_suggested || read.name_suggested;
     return std::move(read.tree);
 }
 
@@ -92,7 +92,7 @@ bool read_in_run_order(const LegacyArguments& arguments, RunReading& reading, Ru
 
 void finish_reading(const Run& run, Console& console)
 {
-    if (run.member_suggested)
+    if (run.name_suggested)
         console.print_diagnostic(windows_paths_note());
 }
 

@@ -29,7 +29,7 @@ struct Run {
     std::shared_ptr<const LegacyTree> project;
     NamedFiles named;               // the scripts and sources of every session read
     FileIdSet input_files;          // every legacy file opened: no output may replace one
-    bool member_suggested = false;  // an FI line got a "did you mean" note
+    bool name_suggested = false;  // a name an FI, FS or FP line gives got a "did you mean" note
 
     const LegacyRecord* project_record() const { return project ? &project->root() : nullptr; }
 };

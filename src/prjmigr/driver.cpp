@@ -163,15 +163,19 @@ int run_accepted(const CommandLine& command_line, Console& console, Run& run)
         console.print_error(DiagnosticKind::bad_path_map, bad_path_map_message(*command_line.bad_map));
         return k_exit_fatal;
     }
-    for (const IgnoredArgument& ignored : command_line.ignored)
+    for (const IgnoredArgument& ignored : command_line.ignored) {
         console.print_diagnostic(ignored_argument_message(ignored));
+        if (!ignored.suffix_in_other_case.empty())
+            console.print_diagnostic(suffix_case_note(ignored.argument, ignored.suffix_in_other_case));
+    }
     if (command_line.project_files.empty()) {
         console.print_error(DiagnosticKind::no_project_file, no_project_message());
         return k_exit_fatal;
     }
     const LegacyArguments arguments{command_line.project_files.front(), command_line.campaign_files,
                                     command_line.session_files};
-    const ReaderOptions options{reports_diagnostics(command_line), command_line.windows_paths, command_line.maps};
+    const ReaderOptions options{reports_diagnostics(command_line), command_line.windows_paths, command_line.maps,
+                                command_line.ignored_kinds};
     LegacyFiles files = disk_legacy_files();
     RunReading reading{options, files, console};
     if (is_conversion(command_line))
@@ -204,12 +208,16 @@ int run_prjmigr(const std::vector<std::string>& arguments, Console& console)
         console.print_output(version_banner_message());
         return k_exit_success;
     case CommandLine::Stop::unknown_option:
-        console.print_error(unknown_long_option_message(command_line.unknown_option));
+        console.print_error(unknown_long_option_message(command_line.unknown));
+        return k_exit_fatal;
+    case CommandLine::Stop::unknown_rule:
+        console.print_error(unknown_ignored_rule_message(command_line.unknown));
         return k_exit_fatal;
     case CommandLine::Stop::none:
         break;
     }
     console.set_diagnostics(reports_diagnostics(command_line), use_colour(command_line.colour));
+    console.set_ignored(command_line.ignored_kinds);
     if (const int refused = refused_log_name(command_line, console))
         return refused;
     std::optional<LogFile> log;

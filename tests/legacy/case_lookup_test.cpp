@@ -14,15 +14,15 @@ namespace {
 LegacyFiles memory_files(std::map<std::string, int>& listings)
 {
     LegacyFiles files;
-    files.list = [&listings](const std::string& folder) -> std::optional<std::vector<std::string>> {
+    files.list = [&listings](const std::string& folder) -> std::optional<std::vector<FolderEntry>> {
         ++listings[folder];
         if (folder == ".")
-            return std::vector<std::string>{"Sessions", "Locked"};
+            return std::vector<FolderEntry>{{"Sessions"}, {"Locked"}};
         if (folder != "Sessions")
             return std::nullopt;
-        std::vector<std::string> names;
+        std::vector<FolderEntry> names;
         for (int i = 0; i < 20000; ++i)
-            names.push_back("S" + std::to_string(i) + ".ses");
+            names.push_back({"S" + std::to_string(i) + ".ses"});
         return names;
     };
     files.exists = [](const std::string& path) { return path == "Locked/In.ses"; };
