@@ -9,6 +9,7 @@
 #include <unistd.h>
 
 #include "legacy/path_list.h"
+#include "legacy/paths.h"
 
 namespace {
 
@@ -206,10 +207,14 @@ std::optional<FileId> identify_disk_file(const std::string& path)
     return FileId{info.st_dev, info.st_ino};
 }
 
-LegacyFiles disk_legacy_files(size_t limit)
+LegacyFiles disk_legacy_files(size_t limit, const std::string& folder)
 {
-    const auto read = [limit, folder = std::make_shared<LastFolder>()](const std::string& path, bool content) {
-        return read_disk_file(path, content, limit, *folder);
+    const auto read = [limit, folder, last = std::make_shared<LastFolder>()](const std::string& path, bool content) {
+        return read_disk_file(in_folder(folder, path), content, limit, *last);
     };
-    return {read, list_disk_directory, disk_entry_exists, {}};
+    const auto list = [folder](const std::string& directory) {
+        return list_disk_directory(in_folder(folder, directory));
+    };
+    const auto exists = [folder](const std::string& path) { return disk_entry_exists(in_folder(folder, path)); };
+    return {read, list, exists, {}};
 }

@@ -68,9 +68,10 @@ struct LegacyFiles {
 // exhaust memory.
 constexpr size_t k_legacy_file_limit = size_t{256} << 20;
 
-// Legacy files read from the file system; one that gives more than `limit`
-// bytes cannot be read (EFBIG).
-LegacyFiles disk_legacy_files(size_t limit = k_legacy_file_limit);
+// Legacy files read from the file system, relative names from `folder` (the
+// working directory when empty); one that gives more than `limit` bytes cannot
+// be read (EFBIG).
+LegacyFiles disk_legacy_files(size_t limit = k_legacy_file_limit, const std::string& folder = {});
 
 // Whether `path` names a regular file, through links. The listing of its
 // folder, made once for the run, answers for most names.

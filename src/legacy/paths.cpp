@@ -27,6 +27,16 @@ std::string dir_name(std::string_view path)
     return std::string(path.substr(0, last_separator + 1));
 }
 
+std::string in_folder(std::string_view folder, std::string_view path)
+{
+    if (folder.empty() || (!path.empty() && path.front() == '/'))
+        return std::string(path);
+    std::string joined(folder);
+    if (joined.back() != '/')
+        joined += '/';
+    return joined.append(path);
+}
+
 bool is_relative(std::string_view value)
 {
     return value.empty() || k_separators.find(value.front()) == std::string_view::npos;

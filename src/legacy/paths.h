@@ -14,3 +14,8 @@ std::string dir_name(std::string_view path);
 
 // False when the first byte is a separator; a drive letter (C:\x) is relative.
 bool is_relative(std::string_view value);
+
+// Where the system finds `path`, named relative to a run's folder: `path`
+// itself when the folder is the working directory (empty) or the path is
+// absolute (a slash first), else the folder, a slash and the path.
+std::string in_folder(std::string_view folder, std::string_view path);

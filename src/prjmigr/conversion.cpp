@@ -25,6 +25,7 @@ std::optional<LegacyTree> read_into(const std::string& path, RunReading& reading
 // found is told later, after the project file (see tell()).
 struct ObjectsFile {
     const std::string& name;
+    const std::string on_disk;
     OutputFile& file;
     const std::string& workbench_root;
     Failure opening = std::nullopt;
@@ -33,7 +34,7 @@ struct ObjectsFile {
     // Complete in its temporary file.
     void write(const Run& run)
     {
-        opening = open_output(file, name);
+        opening = open_output(file, name, on_disk);
         if (opening)
             return;
         OutputStream out(file.device());
@@ -50,12 +51,12 @@ bool write_documents(const OutputNames& names, const std::string& workbench_root
                      RunReading& reading, Run& run, JobLimits limits, OutputFile& file, OutputFile& objects_file)
 {
     Console& console = reading.console;
-    if (!succeeded(console, open_output(file, names.project_file)))
+    if (!succeeded(console, open_output(file, names.project_file, names.on_disk(names.project_file))))
         return false;
     // A target written in place (a device, a FIFO) gets nothing before the
     // project file is complete; any other is written while the last trees are.
-    ObjectsFile objects{names.objects_file, objects_file, workbench_root};
-    const bool objects_meanwhile = !written_in_place(names.objects_file);
+    ObjectsFile objects{names.objects_file, names.on_disk(names.objects_file), objects_file, workbench_root};
+    const bool objects_meanwhile = !written_in_place(objects.on_disk);
     OutputStream out = format_project_file(
         OutputStream(file.device()), {names.project_file, names.objects_reference, workbench_root}, arguments,
         reading, run, limits, [&] {

@@ -6,13 +6,13 @@
 
 #include "messages/console.h"
 #include "messages/diagnostic_messages.h"
-#include "messages/environment.h"
 #include "messages/message_table.h"
 #include "messages/sarif_log.h"
 #include "prjmigr/command_line.h"
 #include "prjmigr/conversion.h"
 #include "prjmigr/output_failure.h"
 #include "prjmigr/output_names.h"
+#include "prjmigr/project_run.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ public:
     // Creates the temporary file and begins the log there.
     bool open(Console& console)
     {
-        if (!succeeded(console, open_output(file_, name_)))
+        if (!succeeded(console, open_output(file_, name_, name_)))
             return false;
         out_.emplace(file_.device());
         std::error_code error;
@@ -134,25 +134,13 @@ Diagnostic ignored_argument_message(const IgnoredArgument& ignored)
     return {};
 }
 
-int run_conversion(const CommandLine& command_line, const LegacyArguments& arguments, RunReading& reading, Run& run)
+// What the command line makes of a run.
+RunSettings run_settings(const CommandLine& command_line)
 {
-    Console& console = reading.console;
-    const OutputNames names = derive_output_names(arguments.project, command_line.output_name);
-    if (outputs_share_a_file(names)) {
-        console.print_error(DiagnosticKind::output_written_twice, output_written_twice_message(names.project_file));
-        return k_exit_failure;
-    }
-    if (named_like_legacy_file(names.project_file)) {
-        console.print_error(DiagnosticKind::output_named_like_legacy,
-                            output_named_like_legacy_message(names.project_file));
-        return k_exit_failure;
-    }
-    // Without the workbench root, the documents would name a definition file
-    // that no workbench finds.
-    const std::optional<std::string> workbench_root = require_env(console, "NEVRAHOME");
-    if (!workbench_root)
-        return k_exit_fatal;
-    return convert(names, *workbench_root, arguments, reading, run, job_limits()) ? k_exit_success : k_exit_failure;
+    return {is_conversion(command_line), command_line.output_name,
+            ReaderOptions{reports_diagnostics(command_line), command_line.windows_paths, command_line.maps,
+                          command_line.ignored_kinds},
+            job_limits()};
 }
 
 // Everything after the log's name is accepted: the rest of the checks before
@@ -174,14 +162,7 @@ int run_accepted(const CommandLine& command_line, Console& console, Run& run)
     }
     const LegacyArguments arguments{command_line.project_files.front(), command_line.campaign_files,
                                     command_line.session_files};
-    const ReaderOptions options{reports_diagnostics(command_line), command_line.windows_paths, command_line.maps,
-                                command_line.ignored_kinds};
-    LegacyFiles files = disk_legacy_files();
-    RunReading reading{options, files, console};
-    if (is_conversion(command_line))
-        return run_conversion(command_line, arguments, reading, run);
-    check(arguments, reading, run);
-    return console.reports() == 0 ? k_exit_success : k_exit_reported;
+    return run_project(arguments, run_settings(command_line), {}, console, run);
 }
 
 }  // namespace

@@ -23,9 +23,9 @@ bool succeeded(Console& console, const Failure& failure)
     return false;
 }
 
-Failure open_output(OutputFile& file, const std::string& name)
+Failure open_output(OutputFile& file, const std::string& name, const std::string& on_disk)
 {
-    if (file.open(name))
+    if (file.open(on_disk))
         return std::nullopt;
     return OutputFailure{DiagnosticKind::output_unopenable, name, file.error()};
 }

@@ -22,8 +22,8 @@ using Failure = std::optional<OutputFailure>;
 // Reports `failure`, if any; true when there is none.
 bool succeeded(Console& console, const Failure& failure);
 
-// Opens `file` as the output `name`.
-Failure open_output(OutputFile& file, const std::string& name);
+// Opens `file` as the output `name`, found by the system at `on_disk`.
+Failure open_output(OutputFile& file, const std::string& name, const std::string& on_disk);
 
 // Completes the document in its temporary file; fails when it cannot, or when
 // the target is one of `inputs`.

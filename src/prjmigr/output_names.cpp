@@ -5,10 +5,16 @@
 #include "legacy/paths.h"
 #include "prjmigr/output_file.h"
 
-OutputNames derive_output_names(const std::string& project_input,
-                                const std::optional<std::string>& output_name)
+std::string OutputNames::on_disk(const std::string& name) const
+{
+    return in_folder(folder, name);
+}
+
+OutputNames derive_output_names(const std::string& project_input, const std::optional<std::string>& output_name,
+                                const std::string& folder)
 {
     OutputNames names;
+    names.folder = folder;
     if (output_name) {
         names.project_file = *output_name;
         names.objects_file = dir_name(*output_name) + base_name(*output_name, false) + ".inf";
@@ -37,12 +43,13 @@ bool names_share_a_file(const std::string& name, const std::string& other)
 
 bool outputs_share_a_file(const OutputNames& names)
 {
-    return names_share_a_file(names.project_file, names.objects_file);
+    return names_share_a_file(names.on_disk(names.project_file), names.on_disk(names.objects_file));
 }
 
 bool log_shares_an_output(const OutputNames& names, const std::string& log_name)
 {
-    return names_share_a_file(log_name, names.project_file) || names_share_a_file(log_name, names.objects_file);
+    return names_share_a_file(log_name, names.on_disk(names.project_file))
+        || names_share_a_file(log_name, names.on_disk(names.objects_file));
 }
 
 bool named_like_legacy_file(const std::string& name)
