@@ -24,6 +24,9 @@
   --sarif FILE      report as --warnings does, and also write the reports to FILE as a SARIF log
   --color=WHEN      colour the reports: auto (when the error stream is a terminal), always or never
   --ignore=RULE,... leave out the reports of these rule ids (warnings and notes)
+  --batch FOLDER... convert (or check) every project under the folders, each from its own folder
+  --list            with --batch, print the command of each project&apos;s run, and run none
+  --jobs=N          with --batch, run N projects at once (default: one per processor)
   --help            print this help and end
   --version         print the version and end
 Environment:
@@ -45,6 +48,9 @@ Environment:
   --sarif FICHIER      signale comme --warnings, et écrit aussi les signalements dans FICHIER en journal SARIF
   --color=QUAND        colore les signalements : auto (quand la sortie d&apos;erreur est un terminal), always ou never
   --ignore=RÈGLE,...   laisse de côté les signalements de ces identifiants de règle (avertissements et notes)
+  --batch DOSSIER...   convertit (ou vérifie) chaque projet sous les dossiers, chacun depuis son propre dossier
+  --list               avec --batch, affiche la commande de l&apos;exécution de chaque projet, sans en exécuter aucune
+  --jobs=N             avec --batch, exécute N projets à la fois (par défaut : un par processeur)
   --help               affiche cette aide et termine
   --version            affiche la version et termine
 Environnement :
@@ -176,6 +182,62 @@ Environnement :
 </source>
         <comment>%1 is a value given after --ignore, as given; --ignore is an option of the tool</comment>
         <translation>--ignore nomme %1, qui n&apos;est aucun type d&apos;avertissement ou de note ; la page de manuel en liste les identifiants
+</translation>
+    </message>
+    <message>
+        <source>-o cannot be given with --batch: each project&apos;s outputs take the name of its project file
+</source>
+        <comment>-o and --batch are options of the tool</comment>
+        <translation>-o ne peut être donné avec --batch : les sorties de chaque projet prennent le nom de son fichier projet
+</translation>
+    </message>
+    <message>
+        <source>%1 is a legacy file: --batch takes the folders that hold the projects
+</source>
+        <comment>%1 is a command-line argument; --batch is an option of the tool</comment>
+        <translation>%1 est un fichier hérité : --batch prend les dossiers qui contiennent les projets
+</translation>
+    </message>
+    <message>
+        <source>%1 needs --batch
+</source>
+        <comment>%1 is an option of the tool, --list or --jobs; --batch is another one</comment>
+        <translation>%1 demande --batch
+</translation>
+    </message>
+    <message>
+        <source>--jobs needs a whole number from 1 up, not &quot;%1&quot;
+</source>
+        <comment>%1 is the value given to --jobs, an option of the tool</comment>
+        <translation>--jobs demande un nombre entier à partir de 1, pas « %1 »
+</translation>
+    </message>
+    <message>
+        <source>--batch needs at least one folder
+</source>
+        <comment>--batch is an option of the tool</comment>
+        <translation>--batch demande au moins un dossier
+</translation>
+    </message>
+    <message>
+        <source>Folder %1 does not exist
+</source>
+        <comment>%1 is a folder given on the command line</comment>
+        <translation>Le dossier %1 n&apos;existe pas
+</translation>
+    </message>
+    <message>
+        <source>No project file was found under the folders given
+</source>
+        <comment>The folders given to --batch, an option of the tool</comment>
+        <translation>Aucun fichier projet n&apos;a été trouvé sous les dossiers donnés
+</translation>
+    </message>
+    <message>
+        <source>Folder %1 holds more than one project file; convert them one at a time
+</source>
+        <comment>%1 is a folder</comment>
+        <translation>Le dossier %1 contient plus d&apos;un fichier projet ; convertissez-les un par un
 </translation>
     </message>
 </context>
@@ -921,6 +983,107 @@ Environnement :
         <source>Write the ids as the manual page and the SARIF log give them, separated by commas.</source>
         <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
         <translation>Écrivez les identifiants tels que les donnent la page de manuel et le journal SARIF, séparés par des virgules.</translation>
+    </message>
+    <message>
+        <source>A command line that --batch cannot run</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Une ligne de commande que --batch ne peut pas exécuter</translation>
+    </message>
+    <message>
+        <source>-o with --batch, a legacy file with --batch, --list or --jobs without --batch, a --jobs value that is no whole number from 1 up, or --batch without a folder: the run ends before anything is read or written.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>-o avec --batch, un fichier hérité avec --batch, --list ou --jobs sans --batch, une valeur de --jobs qui n&apos;est pas un nombre entier à partir de 1, ou --batch sans dossier : l&apos;exécution prend fin avant toute lecture ou écriture.</translation>
+    </message>
+    <message>
+        <source>Give --batch the folders that hold the projects, and --jobs a whole number from 1 up; each project&apos;s outputs take its project file&apos;s name.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Donnez à --batch les dossiers qui contiennent les projets, et à --jobs un nombre entier à partir de 1 ; les sorties de chaque projet prennent le nom de son fichier projet.</translation>
+    </message>
+    <message>
+        <source>A folder given to --batch does not exist</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un dossier donné à --batch n&apos;existe pas</translation>
+    </message>
+    <message>
+        <source>A folder given to --batch does not exist or is no folder, so the batch runs no project.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un dossier donné à --batch n&apos;existe pas ou n&apos;est pas un dossier ; le lot n&apos;exécute donc aucun projet.</translation>
+    </message>
+    <message>
+        <source>Name an existing folder.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Nommez un dossier existant.</translation>
+    </message>
+    <message>
+        <source>No project file under the folders given to --batch</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Aucun fichier projet sous les dossiers donnés à --batch</translation>
+    </message>
+    <message>
+        <source>No folder under the folders given to --batch holds a project file (a name ending in .prj), so there is nothing to convert.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Aucun dossier sous les dossiers donnés à --batch ne contient de fichier projet (un nom finissant par .prj) ; il n&apos;y a donc rien à convertir.</translation>
+    </message>
+    <message>
+        <source>Name the folders that hold the projects; with --windows-paths, project files ending in another letter case count too.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Nommez les dossiers qui contiennent les projets ; avec --windows-paths, les fichiers projet finissant dans une autre casse comptent aussi.</translation>
+    </message>
+    <message>
+        <source>A folder holds more than one project file</source>
+        <comment>A kind of diagnostic, in the SARIF log</comment>
+        <translation>Un dossier contient plus d&apos;un fichier projet</translation>
+    </message>
+    <message>
+        <source>A folder of a batch directly holds two or more project files, so its project is not converted: which one to convert is not known.</source>
+        <comment>What a kind of diagnostic reports, in the SARIF log</comment>
+        <translation>Un dossier d&apos;un lot contient directement deux fichiers projet ou plus ; son projet n&apos;est donc pas converti, faute de savoir lequel convertir.</translation>
+    </message>
+    <message>
+        <source>Convert them one at a time, each with its own command, or move each into a folder of its own.</source>
+        <comment>What to do about a kind of diagnostic, in the SARIF log</comment>
+        <translation>Convertissez-les un par un, chacun avec sa propre commande, ou placez chacun dans un dossier à lui.</translation>
+    </message>
+</context>
+<context>
+    <name>Batch</name>
+    <message>
+        <source>prjmigr: project %1
+</source>
+        <comment>Before the lines of one project of a batch; %1 is its folder</comment>
+        <translation>prjmigr : projet %1
+</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3 checked, %4 with reports, %5 failed</source>
+        <comment>Status line of a batch of checks: projects done, all projects, then counts</comment>
+        <translation>[%1/%2] %3 vérifiés, %4 avec signalements, %5 en échec</translation>
+    </message>
+    <message>
+        <source>[%1/%2] %3 converted, %4 with reports, %5 failed</source>
+        <comment>Status line of a batch of conversions: projects done, all projects, then counts</comment>
+        <translation>[%1/%2] %3 convertis, %4 avec signalements, %5 en échec</translation>
+    </message>
+    <message>
+        <source>Projects: %1; checked: %2, with reports: %3, failed: %4
+</source>
+        <comment>Summary of a batch of checks; each %n is a count</comment>
+        <translation>Projets : %1 ; vérifiés : %2, avec signalements : %3, en échec : %4
+</translation>
+    </message>
+    <message>
+        <source>Projects: %1; converted: %2, with reports: %3, failed: %4
+</source>
+        <comment>Summary of a batch of conversions; each %n is a count</comment>
+        <translation>Projets : %1 ; convertis : %2, avec signalements : %3, en échec : %4
+</translation>
+    </message>
+    <message>
+        <source>%1: exit code %2, reports: %3
+</source>
+        <comment>A project of a batch that failed or reported; %1 is its folder</comment>
+        <translation>%1 : code de sortie %2, signalements : %3
+</translation>
     </message>
 </context>
 </TS>

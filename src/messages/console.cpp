@@ -27,6 +27,16 @@ Console::Console(ConsoleChannel out, ConsoleChannel err) : out_(out), err_(err) 
 
 void Console::report(const Diagnostic& diagnostic)
 {
+    if (!folder_.empty() && diagnostic.file && !diagnostic.file->empty() && diagnostic.file->front() != '/') {
+        Diagnostic located = diagnostic;
+        located.file = folder_ + (folder_.back() == '/' ? "" : "/") + *diagnostic.file;
+        return report_as_located(located);
+    }
+    report_as_located(diagnostic);
+}
+
+void Console::report_as_located(const Diagnostic& diagnostic)
+{
     ++reports_;
     write_text(err_, diagnostic_line(diagnostic, colour_));
     if (log_)
@@ -106,6 +116,11 @@ void Console::print_output(const QString& message)
 bool error_stream_shows_colour()
 {
     const char* no_color = std::getenv("NO_COLOR");
+    return error_stream_is_terminal() && (!no_color || !*no_color);
+}
+
+bool error_stream_is_terminal()
+{
     const char* term = std::getenv("TERM");
-    return isatty(STDERR_FILENO) && (!no_color || !*no_color) && term && std::strcmp(term, "dumb") != 0;
+    return isatty(STDERR_FILENO) && term && std::strcmp(term, "dumb") != 0;
 }

@@ -38,6 +38,11 @@ public:
     }
     bool diagnostics() const { return diagnostics_; }
 
+    // The folder, relative to the working directory, that the run's file names
+    // are relative to (a project of a batch): diagnostics name their files from
+    // the working directory.
+    void set_folder(std::string folder) { folder_ = std::move(folder); }
+
     // The kinds of warning and note a team has accepted: never printed, logged
     // or counted, nor the notes that explain them.
     void set_ignored(const DiagnosticKinds& kinds) { ignored_ = kinds; }
@@ -90,12 +95,14 @@ private:
     };
 
     void report(const Diagnostic& diagnostic);
+    void report_as_located(const Diagnostic& diagnostic);
 
     ConsoleChannel out_;
     ConsoleChannel err_;
     bool verbose_ = false;
     bool diagnostics_ = false;
     bool colour_ = false;
+    std::string folder_;
     DiagnosticKinds ignored_;
     std::optional<DiagnosticKind> left_out_;  // the last diagnostic, when it was of an ignored kind
     std::function<void(const Diagnostic&)> log_;
@@ -106,3 +113,7 @@ private:
 // Whether the error stream is a terminal that shows colours: NO_COLOR unset or
 // empty, TERM set and not "dumb".
 bool error_stream_shows_colour();
+
+// Whether the error stream is a terminal that can rewrite a line in place:
+// TERM set and not "dumb".
+bool error_stream_is_terminal();

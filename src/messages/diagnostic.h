@@ -54,6 +54,11 @@ enum class DiagnosticKind {
     key_without_place,
     suffix_case,            // a note after an ignored argument
     unknown_ignored_rule,   // an error of the command line
+    // Errors of a batch: its command line, its folders, a folder of two projects.
+    batch_refused,
+    batch_folder_missing,
+    batch_no_project,
+    two_project_files,
 };
 
 enum class DiagnosticLevel { error, warning, note };
@@ -65,7 +70,7 @@ struct Diagnostic {
     QString text;                     // placeholders filled, translated, no line end
 };
 
-constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::unknown_ignored_rule) + 1;
+constexpr size_t k_diagnostic_kinds = static_cast<size_t>(DiagnosticKind::two_project_files) + 1;
 
 // A set of kinds, such as those a team has accepted ("--ignore").
 using DiagnosticKinds = std::bitset<k_diagnostic_kinds>;

@@ -13,10 +13,12 @@ QString number(size_t line)
     return QString::number(line);
 }
 
-// The system's text for an errno value, in the current locale.
+// The system's text for an errno value, in the current locale; runs of a
+// batch ask for it side by side.
 QString reason(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    char buffer[256];
+    return QString::fromLocal8Bit(strerror_r(error, buffer, sizeof buffer));
 }
 
 Diagnostic about_command_line(DiagnosticKind kind, QString text)

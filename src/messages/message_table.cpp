@@ -50,6 +50,9 @@ QString help_message()
         "  --sarif FILE      report as --warnings does, and also write the reports to FILE as a SARIF log\n"
         "  --color=WHEN      colour the reports: auto (when the error stream is a terminal), always or never\n"
         "  --ignore=RULE,... leave out the reports of these rule ids (warnings and notes)\n"
+        "  --batch FOLDER... convert (or check) every project under the folders, each from its own folder\n"
+        "  --list            with --batch, print the command of each project's run, and run none\n"
+        "  --jobs=N          with --batch, run N projects at once (default: one per processor)\n"
         "  --help            print this help and end\n"
         "  --version         print the version and end\n"
         "Environment:\n"
@@ -168,6 +171,96 @@ QString unknown_ignored_rule_message(std::string_view id)
                                        "lists their ids\n",
                                        "%1 is a value given after --ignore, as given; --ignore is an option of the tool")
         .arg(from_local(id));
+}
+
+QString batch_output_name_message()
+{
+    return QCoreApplication::translate("Error",
+                                       "-o cannot be given with --batch: each project's outputs take the name of its "
+                                       "project file\n",
+                                       "-o and --batch are options of the tool");
+}
+
+QString batch_legacy_argument_message(std::string_view argument)
+{
+    return QCoreApplication::translate("Error", "%1 is a legacy file: --batch takes the folders that hold the projects\n",
+                                       "%1 is a command-line argument; --batch is an option of the tool")
+        .arg(from_local(argument));
+}
+
+QString needs_batch_message(std::string_view option)
+{
+    return QCoreApplication::translate("Error", "%1 needs --batch\n",
+                                       "%1 is an option of the tool, --list or --jobs; --batch is another one")
+        .arg(from_local(option));
+}
+
+QString bad_jobs_message(std::string_view value)
+{
+    return QCoreApplication::translate("Error", "--jobs needs a whole number from 1 up, not \"%1\"\n",
+                                       "%1 is the value given to --jobs, an option of the tool")
+        .arg(from_local(value));
+}
+
+QString batch_without_folder_message()
+{
+    return QCoreApplication::translate("Error", "--batch needs at least one folder\n", "--batch is an option of the tool");
+}
+
+QString batch_folder_missing_message(std::string_view folder)
+{
+    return QCoreApplication::translate("Error", "Folder %1 does not exist\n", "%1 is a folder given on the command line")
+        .arg(from_local(folder));
+}
+
+QString batch_no_project_message()
+{
+    return QCoreApplication::translate("Error", "No project file was found under the folders given\n",
+                                       "The folders given to --batch, an option of the tool");
+}
+
+QString two_project_files_message(std::string_view folder)
+{
+    return QCoreApplication::translate("Error",
+                                       "Folder %1 holds more than one project file; convert them one at a time\n",
+                                       "%1 is a folder")
+        .arg(from_local(folder));
+}
+
+QString project_header_message(std::string_view folder)
+{
+    return QCoreApplication::translate("Batch", "prjmigr: project %1\n",
+                                       "Before the lines of one project of a batch; %1 is its folder")
+        .arg(from_local(folder));
+}
+
+QString batch_status_message(size_t done, size_t projects, size_t clean, size_t reported, size_t failed, bool check)
+{
+    const QString text = check
+        ? QCoreApplication::translate("Batch", "[%1/%2] %3 checked, %4 with reports, %5 failed",
+                                      "Status line of a batch of checks: projects done, all projects, then counts")
+        : QCoreApplication::translate("Batch", "[%1/%2] %3 converted, %4 with reports, %5 failed",
+                                      "Status line of a batch of conversions: projects done, all projects, then counts");
+    return text.arg(QString::number(done), QString::number(projects), QString::number(clean), QString::number(reported),
+                    QString::number(failed));
+}
+
+QString batch_summary_message(size_t projects, size_t clean, size_t reported, size_t failed, bool check)
+{
+    const QString text = check
+        ? QCoreApplication::translate("Batch", "Projects: %1; checked: %2, with reports: %3, failed: %4\n",
+                                      "Summary of a batch of checks; each %n is a count")
+        : QCoreApplication::translate("Batch", "Projects: %1; converted: %2, with reports: %3, failed: %4\n",
+                                      "Summary of a batch of conversions; each %n is a count");
+    return text.arg(QString::number(projects), QString::number(clean), QString::number(reported),
+                    QString::number(failed));
+}
+
+QString project_summary_message(std::string_view folder, int exit_code, size_t reports)
+{
+    return QCoreApplication::translate("Batch", "%1: exit code %2, reports: %3\n",
+                                       "A project of a batch that failed or reported; %1 is its folder")
+        .arg(from_local(folder), QString::number(exit_code), QString::number(reports));
 }
 
 QString output_named_like_legacy_message(std::string_view file_name)

@@ -192,17 +192,16 @@ SarifLog::SarifLog(Write write, const std::string& working_directory)
            R"("version":"2.1.0","runs":[{"results":[)");
 }
 
-void SarifLog::add(const Diagnostic& diagnostic)
+void SarifLog::add(const Diagnostic& diagnostic, std::string_view project)
 {
-    switch (sarif_place_of(diagnostic.kind)) {
-    case SarifPlace::configuration:
-        configuration_notifications_.append(sarif_entry(diagnostic, locate_));
+    const SarifPlace place = sarif_place_of(diagnostic.kind);
+    if (place != SarifPlace::result) {
+        QJsonObject entry = sarif_entry(diagnostic, locate_);
+        if (!project.empty())
+            entry[QStringLiteral("properties")] =
+                QJsonObject{{QStringLiteral("project"), QString::fromLocal8Bit(project.data(), static_cast<qsizetype>(project.size()))}};
+        (place == SarifPlace::configuration ? configuration_notifications_ : execution_notifications_).append(entry);
         return;
-    case SarifPlace::execution:
-        execution_notifications_.append(sarif_entry(diagnostic, locate_));
-        return;
-    case SarifPlace::result:
-        break;
     }
     if (results_ == k_max_results) {
         ++results_not_logged_;

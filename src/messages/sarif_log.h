@@ -40,8 +40,9 @@ public:
     // The log of a run made in `working_directory` (absolute), written through `write`.
     SarifLog(Write write, const std::string& working_directory);
 
-    // The entry of a diagnostic printed.
-    void add(const Diagnostic& diagnostic);
+    // The entry of a diagnostic printed; a notification of a project of a
+    // batch names the project's folder.
+    void add(const Diagnostic& diagnostic, std::string_view project = {});
 
     // Writes the rest of the log; `exit_code` as a shell reports it.
     void finish(int exit_code);

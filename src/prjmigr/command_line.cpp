@@ -32,6 +32,7 @@ void classify(CommandLine& command_line, const std::string& argument, bool any_c
         const std::string folded = folded_copy(written);
         const bool other_case = folded == ".prj" || folded == ".cmp" || folded == ".ses";
         command_line.ignored.push_back({Why::not_legacy_file, argument, other_case ? std::string(written) : ""});
+        command_line.folders.push_back(argument);
     }
 }
 
@@ -104,6 +105,7 @@ CommandLine parse_arguments(const std::vector<std::string>& arguments, bool any_
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (argument == "-o") {
+            command_line.output_option = true;
             // The next argument, whatever it looks like, is the output name.
             if (++i < arguments.size()) {
                 command_line.output_name = arguments[i];
@@ -138,6 +140,15 @@ CommandLine parse_arguments(const std::vector<std::string>& arguments, bool any_
                                                              : argument.substr(std::string("--ignore=").size());
             if (!add_ignored(command_line, value))
                 return command_line;
+        } else if (argument == "--batch") {
+            command_line.batch = true;
+        } else if (argument == "--list") {
+            command_line.list = true;
+        } else if (argument == "--jobs") {
+            // Like "--map-path", the next argument is the value, whatever it looks like.
+            command_line.jobs = ++i < arguments.size() ? arguments[i] : std::string();
+        } else if (argument.rfind("--jobs=", 0) == 0) {
+            command_line.jobs = argument.substr(std::string("--jobs=").size());
         } else if (argument == "--help") {
             command_line.stop = CommandLine::Stop::help;
             return command_line;

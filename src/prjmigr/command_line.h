@@ -35,6 +35,14 @@ struct CommandLine {
     // "--ignore=RULE[,RULE...]": the kinds of warning and note a team has accepted.
     DiagnosticKinds ignored_kinds;
     std::vector<IgnoredArgument> ignored;     // in argument order
+    // "--batch FOLDER...": every project under the folders, each converted or
+    // checked as from its own folder; the folders are the arguments that name
+    // no legacy file, in argument order.
+    bool batch = false;
+    std::vector<std::string> folders;
+    bool list = false;                        // "--list": the plan of the batch, nothing run
+    std::optional<std::string> jobs;          // "--jobs=N": projects run at once, as given
+    bool output_option = false;               // "-o" was given
     // "--help", "--version", a long option the tool does not know or an id
     // --ignore does not know ends the examination where it stands.
     enum class Stop { none, help, version, unknown_option, unknown_rule } stop = Stop::none;

@@ -3,11 +3,13 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
+#include <thread>
 
 #include "messages/console.h"
 #include "messages/diagnostic_messages.h"
 #include "messages/message_table.h"
 #include "messages/sarif_log.h"
+#include "prjmigr/batch.h"
 #include "prjmigr/command_line.h"
 #include "prjmigr/conversion.h"
 #include "prjmigr/output_failure.h"
@@ -72,7 +74,7 @@ public:
         return true;
     }
 
-    void add(const Diagnostic& diagnostic) { log_->add(diagnostic); }
+    void add(const Diagnostic& diagnostic, const std::string& project = {}) { log_->add(diagnostic, project); }
 
     // Ends the log with the run's `exit_code` and replaces the target, unless
     // it is one of `inputs`, the legacy files the run opened.
@@ -143,19 +145,85 @@ RunSettings run_settings(const CommandLine& command_line)
             job_limits()};
 }
 
+// A number of projects run at once: a whole number from 1 up.
+std::optional<size_t> jobs_value(const std::string& text)
+{
+    if (text.empty() || text.size() > 9 || text.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    const size_t jobs = std::stoul(text);
+    return jobs == 0 ? std::nullopt : std::optional(jobs);
+}
+
+// A command line that --batch cannot run, or options of a batch without it:
+// 0, or the exit code once the error is printed.
+int refused_batch(const CommandLine& command_line, Console& console)
+{
+    QString error;
+    if (!command_line.batch) {
+        if (command_line.list)
+            error = needs_batch_message("--list");
+        else if (command_line.jobs)
+            error = needs_batch_message("--jobs");
+    } else if (command_line.output_option) {
+        error = batch_output_name_message();
+    } else if (!command_line.project_files.empty() || !command_line.campaign_files.empty()
+               || !command_line.session_files.empty()) {
+        const std::string& legacy = !command_line.project_files.empty()   ? command_line.project_files.front()
+                                    : !command_line.campaign_files.empty() ? command_line.campaign_files.front()
+                                                                           : command_line.session_files.front();
+        error = batch_legacy_argument_message(legacy);
+    } else if (command_line.jobs && !jobs_value(*command_line.jobs)) {
+        error = bad_jobs_message(*command_line.jobs);
+    } else if (command_line.folders.empty()) {
+        error = batch_without_folder_message();
+    }
+    if (error.isEmpty())
+        return 0;
+    console.print_error(error);
+    return k_exit_fatal;
+}
+
+// The settings of each project of a batch: a relative TO of --map-path is
+// taken from the batch's directory, since each project runs from its own folder.
+BatchSettings batch_settings(const CommandLine& command_line, bool colour)
+{
+    BatchSettings settings;
+    settings.run = run_settings(command_line);
+    settings.folders = command_line.folders;
+    std::error_code error;
+    const std::string here = std::filesystem::current_path(error).native();
+    for (PathMap& map : settings.run.options.maps) {
+        if (map.to.empty() || map.to.front() != '/')
+            map.to = here + (map.to.empty() ? "" : "/" + map.to);
+    }
+    const size_t processors = std::thread::hardware_concurrency();
+    settings.jobs = command_line.jobs ? *jobs_value(*command_line.jobs) : std::max<size_t>(1, processors);
+    settings.list = command_line.list;
+    settings.status_line = error_stream_is_terminal();
+    settings.verbose = command_line.verbose_banners > 0;
+    settings.colour = colour;
+    settings.log_name = command_line.sarif_file;
+    return settings;
+}
+
 // Everything after the log's name is accepted: the rest of the checks before
 // reading, then the run itself, which gathers what it reads in `run`.
-int run_accepted(const CommandLine& command_line, Console& console, Run& run)
+int run_accepted(const CommandLine& command_line, Console& console, Run& run, const ProjectLog& log)
 {
     if (command_line.bad_map) {
         console.print_error(DiagnosticKind::bad_path_map, bad_path_map_message(*command_line.bad_map));
         return k_exit_fatal;
     }
     for (const IgnoredArgument& ignored : command_line.ignored) {
+        // The arguments of a batch that name no legacy file are its folders.
+        if (command_line.batch && ignored.why == IgnoredArgument::Why::not_legacy_file)
+            continue;
         console.print_diagnostic(ignored_argument_message(ignored));
         if (!ignored.suffix_in_other_case.empty())
             console.print_diagnostic(suffix_case_note(ignored.argument, ignored.suffix_in_other_case));
     }
+    if (command_line.batch)
+        return run_batch(batch_settings(command_line, use_colour(command_line.colour)), console, log);
     if (command_line.project_files.empty()) {
         console.print_error(DiagnosticKind::no_project_file, no_project_message());
         return k_exit_fatal;
@@ -197,6 +265,8 @@ int run_prjmigr(const std::vector<std::string>& arguments, Console& console)
     case CommandLine::Stop::none:
         break;
     }
+    if (const int refused = refused_batch(command_line, console))
+        return refused;
     console.set_diagnostics(reports_diagnostics(command_line), use_colour(command_line.colour));
     console.set_ignored(command_line.ignored_kinds);
     if (const int refused = refused_log_name(command_line, console))
@@ -208,7 +278,10 @@ int run_prjmigr(const std::vector<std::string>& arguments, Console& console)
     if (log)
         console.set_log([&log](const Diagnostic& diagnostic) { log->add(diagnostic); });
     Run run;
-    int exit_code = run_accepted(command_line, console, run);
+    ProjectLog project_log;
+    if (log)
+        project_log = [&log](const Diagnostic& diagnostic, const std::string& project) { log->add(diagnostic, project); };
+    int exit_code = run_accepted(command_line, console, run, project_log);
     console.set_log(nullptr);
     if (log && !log->close(console, exit_code, run.input_files))
         exit_code = k_exit_failure;

@@ -265,6 +265,29 @@ TEST(Special, SarifLogs)
     });
 }
 
+TEST(Special, Batch)
+{
+    // Every project of a batch writes the documents of its plan's single run
+    // from its folder; a dot folder (.git) is no project.
+    const std::string fleet = "cp -a \"$GOLDEN/batch_fleet/fleet\" . && mkdir fleet/.git && "
+                              "printf '$$$IHM NEVRA$$$PROJET\\n' > fleet/.git/x.prj";
+    const std::string plan = "\"$PRJMIGR\" --batch --list --windows-paths fleet > plan; mkdir ref && cp -a fleet ref/ && "
+                             "(cd ref && PATH=\"$(dirname \"$PRJMIGR\"):$PATH\" && "
+                             "while read -r line; do (eval \"$line\") >/dev/null 2>&1; done < ../plan)";
+    std::set<std::string> written = {"out", "err"};
+    for (const std::string document : {"small/p", "cycle/p", "nested/p", "nested/inner/q", "windows/PROJ"}) {
+        written.insert("fleet/" + document + ".rtp");
+        written.insert("fleet/" + document + ".inf");
+    }
+    check_rows({
+        {"each project as its plan's single run", {}, fleet + " && " + plan,
+         "exec \"$PRJMIGR\" --batch --windows-paths --jobs 3 fleet >out 2>err", 255, "", written,
+         "test \"$(grep -c . plan)\" = 6 && ! grep -q '\\.git' plan err && "
+         "for f in $(cd ref && find fleet -name '*.rtp' -type f -o -name '*.inf' -type f); do cmp \"ref/$f\" \"$f\" || exit 1; "
+         "done && test \"$(cd ref && find fleet -name '*.rtp' -type f -o -name '*.inf' -type f | wc -l)\" = 10"},
+    });
+}
+
 TEST(Special, SpecialFiles)
 {
     check_rows({
