@@ -26,7 +26,9 @@ FRESH_START = ["sh", "-c", 'rm -f -- "$@" && sync', "prepare"]
 
 TARGET_N = 20000
 LIMIT_FLOOR, LIMIT_DOUBLING, LIMIT_RSS_MIB, LIMIT_STARTUP = 2.0, 2.2, 64.0, 1.3
-LIMIT_OPTIONS = {"--warnings": 1.10, "--check": 0.5, "--windows-paths": 1.2}
+# --check writes nothing but looks every script and source up, which the
+# conversion does not: about 70 ms at N = 40000.
+LIMIT_OPTIONS = {"--warnings": 1.10, "--check": 0.65, "--windows-paths": 1.2}
 LIMIT_WINDOWS_WRITTEN = 1.5     # the tree written on Windows, read with --windows-paths
 LIMIT_SARIF = 1.10              # --sarif against --warnings: the same lines and a log
 LIMIT_FANOUT_GROWTH_MIB = 8.0
@@ -47,19 +49,23 @@ FANOUT_BYTES_PER_NODE = 3500    # output per session node of the fan-out, rounde
 MODULES = ["calc", "buffer", "parser", "sensor", "motor", "frame", "crc", "timer"]
 SHARED_SCRIPTS = ["Common_Init.ptu", "Stubs_Os.ptu", "Env_Setup.pts"]
 SHARED_SOURCES = ["Util.c", "Buffer.c", "Parser.cpp", "Hal_Io.c", "Types.h"]
-ABS_SOURCES = ["/opt/nevra/targets/common/src/StdLib.c",
-               "/opt/nevra/targets/common/include/Nevra_Types.h"]
+# Sources named by absolute paths, relative here to the run's own folder, which
+# holds them: the generator makes every script and source the sessions name.
+ABS_SOURCES = ["sdk/targets/common/src/StdLib.c", "sdk/targets/common/include/Nevra_Types.h"]
 INCLUDES = ["IN include", "IN ../common/include", "IN /opt/nevra/targets/common/include",
             "IN $(PROJECT_ROOT)/generated", "IN ../3rdparty/cmsis/Include"]
 CONFIG_KEYS = ["NC {0}", "PA ../bin/{1}/app.exe", "LA C", "SE .c", "OE .o", "XX .elf",
                "AS O", "VE 5.1", "EX N", "AL tdp/{1}.alk", "CL {0}Target"]
-# Optional session keys: (share of the sessions that have it, line).
+# Optional session keys: (share of the sessions that have it, line).  RA, VA
+# and CD have no place in the outputs, and with --warnings each prints a
+# warning: a few per thousand sessions, so that the --warnings row measures the
+# lookups of the scripts and sources, not the printing of thousands of lines.
 OPTIONAL_KEYS = [(0.9, "OC -O2 -Wall -DUNIT_TEST -DMODULE_{MOD} -I../include"),
                  (0.7, "CS -DNEVRA_TEST=1 -DTEST_ID={j} -g"), (0.4, "LK ../link/{mod}.alk"),
                  (0.6, "OP -NOPATH -RENAME={mod}_ -MAXERR=50"),
                  (0.5, "OF --trace=full --timeout=300"), (0.5, "FL {mod}_{j}.tdc"),
-                 (0.3, "RA O"), (0.3, "VA {mod}_{j}.rod"),     # keys the tool ignores
-                 (0.1, "CD .")]
+                 (0.003, "RA O"), (0.003, "VA {mod}_{j}.rod"), (0.002, "CD .")]
+LEFT_OUT_KEYS = ("RA ", "VA ", "CD ")      # each a warning line with --warnings
 YES_NO_KEYS = ["DB", "SI", "NI", "AC", "ST"]
 
 SCALE_LINE = "ZZ x\n"          # a key sessions do not have: every line is reported
@@ -80,7 +86,8 @@ def log(msg):
 # ---------------------------------------------------------------------------
 # Generator.  It knows what the outputs must hold because it chose it: one
 # unit-testing node per session, a group per campaign and one for the project,
-# and one objects entry per distinct script or source it named.
+# and one objects entry per distinct script or source it named; and what
+# --warnings prints, since every script and source it names exists.
 
 class Writer:
     """Writes legacy files with the noise of real ones and keeps their list."""
@@ -106,9 +113,13 @@ def case_variant(rng, name):
 
 
 def abs_variant(rng, path):
-    """An absolute path in another letter case below /opt, which exists: read
-    as written on Windows, a name that exists takes its case from the disk."""
-    return "/opt/" + case_variant(rng, path[len("/opt/"):])
+    """The absolute path with its file name in another letter case, and only
+    that.  Read as written on Windows, a name that exists takes its case from
+    the disk: a folder in another case would come out in the disk's, unlike
+    in the plain conversion, while each spelling of the file name is made as
+    a file of its own, so that it is kept."""
+    folder, name = os.path.split(path)
+    return os.path.join(folder, case_variant(rng, name))
 
 
 def project_lines(count):
@@ -120,8 +131,9 @@ def project_lines(count):
     return names, INCLUDES + configs + ["IN late/include"]
 
 
-def session_files(rng, k, mod, j, loose):
-    """(identity, line) of the script and the source of session j of folder k.
+def session_files(rng, k, mod, j, loose, run):
+    """(identity, line) of the script and the source of session j of folder k;
+    `run` is the absolute folder of the run, which holds the absolute sources.
     Files shared within a folder go only to sessions read through its
     campaign: one on the command line is read under another path, so its
     relative names would make other entries."""
@@ -130,7 +142,7 @@ def session_files(rng, k, mod, j, loose):
     source = (("source", k, j), "FS ../src/%s_%02d.c" % (mod, j))
     r = rng.random()
     if r < 0.1:
-        path = rng.choice(ABS_SOURCES)
+        path = os.path.join(run, rng.choice(ABS_SOURCES))
         source = (path, "FS " + abs_variant(rng, path))
     elif r < 0.5 and not loose:
         name, folder = rng.choice(SHARED_SOURCES), rng.choice(["Src", "src"])
@@ -141,24 +153,42 @@ def session_files(rng, k, mod, j, loose):
     return [] if r > 0.99 else [script, source]      # a few sessions name neither
 
 
-def session_lines(rng, k, mod, j, names, loose, objects):
+def session_lines(rng, k, mod, j, names, loose, run, objects):
+    """The lines of a session, and the warning lines they give with
+    --warnings: none for its script and source, which the generator makes."""
     r = rng.random()        # most name a configuration; a few none, or one in another case
     lines = [] if r > 0.98 else ["CX " + (rng.choice(names) if r < 0.96
                                           else rng.choice(names).lower())]
-    for identity, line in session_files(rng, k, mod, j, loose):
+    # No CX line: a warning; a configuration in another case: a warning and its note.
+    warnings = 1 if r > 0.98 else 2 if r >= 0.96 else 0
+    for identity, line in session_files(rng, k, mod, j, loose, run):
         objects.add(identity)
         lines.append(line)
     lines += [line.format(mod=mod, MOD=mod.upper(), j=j)
               for share, line in OPTIONAL_KEYS if rng.random() < share]
-    return lines + ["%s %s" % (key, rng.choice("ON")) for key in YES_NO_KEYS]
+    warnings += sum(line.startswith(LEFT_OUT_KEYS) for line in lines)
+    return lines + ["%s %s" % (key, rng.choice("ON")) for key in YES_NO_KEYS], warnings
+
+
+def make_files(paths):
+    """Makes each path an empty regular file, with its folders."""
+    for folder in sorted({os.path.dirname(path) for path in paths}):
+        os.makedirs(folder, exist_ok=True)
+    for path in paths:
+        open(path, "w").close()
 
 
 def generate(root, n, configs, seed):
     """Writes a project of n sessions in folders of 40, each with its campaign,
     grouped by eight under four top-level campaigns; 2 % of the sessions (at
-    most 1000) are named on the command line.  Returns arguments and counts."""
+    most 1000) are named on the command line.  Makes every script and source
+    the sessions name, as an empty file: the relative ones in the project,
+    the absolute ones in the folder that holds it.  Returns arguments, the
+    legacy files, the scripts and sources made, and counts."""
     rng = random.Random("%d/%d/%d" % (seed, n, configs))
     w, objects, (names, lines) = Writer(root, rng), set(), project_lines(configs)
+    run = os.path.dirname(os.path.abspath(root))
+    made, warnings = set(), 0        # every spelling of every script and source is a file
     w.write("project.prj", HDR_PROJECT, lines)
     n_loose = min(1000, max(1, round(n * 0.02)))
     members, loose = {}, []          # leaf campaign -> its sessions; loose sessions
@@ -166,7 +196,11 @@ def generate(root, n, configs, seed):
         k, j = divmod(i, SESSIONS_PER_FOLDER)
         mod = "%s%03d" % (MODULES[k % len(MODULES)], k)
         path, is_loose = "modules/%s/tests/%s_t%02d.ses" % (mod, mod, j), i >= n - n_loose
-        w.write(path, HDR_SESSION, session_lines(rng, k, mod, j, names, is_loose, objects))
+        lines, got = session_lines(rng, k, mod, j, names, is_loose, run, objects)
+        w.write(path, HDR_SESSION, lines)
+        warnings += got
+        made.update(os.path.normpath(os.path.join(root, os.path.dirname(path), line[3:]))
+                    for line in lines if line.startswith(("FP ", "FS ")))   # absolute: as is
         if is_loose:
             loose.append(path)
         else:
@@ -185,14 +219,24 @@ def generate(root, n, configs, seed):
         w.write(tops[-1], HDR_CAMPAIGN, ["FI suite_%d/set_%d.cmp" % (t, p)
                                          for p in range(len(sets))])
     campaigns = sum(path.endswith(".cmp") for path in w.files)
-    return {"args": ["project.prj"] + tops + loose, "files": w.files,
-            "expect": {"sessions": n, "groups": campaigns + 1, "files": len(objects)}}
+    made = sorted(made)
+    make_files(made)
+    return {"args": ["project.prj"] + tops + loose, "files": w.files, "made": made,
+            "expect": {"sessions": n, "groups": campaigns + 1, "files": len(objects),
+                       "warnings": warnings}}
 
 
-def windows_copy(files, root, win_root):
+def windows_copy(files, made, root, win_root):
     """The same tree written on Windows: every FI, FS and FP value with
-    backslashes and the folders it names in capitals."""
+    backslashes and the folders of legacy files it names in capitals, which
+    the lookup of --windows-paths finds.  The scripts' and sources' folders
+    keep their case: a module holds both `Src` and `src`, and a name in
+    another case takes the first of them, where the file may not be.  The
+    scripts and sources of the project are made there too; the absolute ones
+    are the same files."""
     folders = {name for path in files for name in os.path.relpath(path, root).split(os.sep)[:-1]}
+    make_files([os.path.join(win_root, os.path.relpath(path, root)) for path in made
+                if not os.path.relpath(path, root).startswith(".." + os.sep)])
     for path in files:
         target = os.path.join(win_root, os.path.relpath(path, root))
         os.makedirs(os.path.dirname(target), exist_ok=True)
@@ -286,6 +330,23 @@ def convert_checked(argv, cwd, env, rtp, expect):
     return {"rss_mib": rss, "out_mb": out_mb, "problems": problems}
 
 
+def warnings_checked(argv, cwd, env, expect):
+    """The untimed first run with --warnings: it must print the lines the
+    generator planted and none about a missing script or source, so that its
+    timed runs measure the lookups.  Returns the lines printed and problems."""
+    code, _, err = run_once(argv, cwd, env)
+    if code != 0:
+        raise SystemExit("%s ... exited with %d: %s" % (shlex.join(argv[:4]), code, err[:500]))
+    lines = err.splitlines()
+    missing = [line for line in lines if " does not exist; " in line]
+    problems = ["--warnings: %d scripts or sources do not exist, first: %s"
+                % (len(missing), missing[0][:200])] if missing else []
+    if len(lines) != expect["warnings"]:
+        problems.append("--warnings printed %d lines, %d expected"
+                        % (len(lines), expect["warnings"]))
+    return len(lines), problems
+
+
 def measure_size(args, env, n, with_options):
     root = os.path.join(args.tmp, "n%d" % n)
     log("N=%d: generating and converting ..." % n)
@@ -295,6 +356,10 @@ def measure_size(args, env, n, with_options):
         handle.write("\0".join(proj["files"]))
     tool, cwd = [args.tool, "-o", rtp] + proj["args"], os.path.join(root, "project")
     result = convert_checked(tool, cwd, env, rtp, proj["expect"])
+    if with_options:
+        result["warnings_lines"], problems = warnings_checked(
+            [args.tool, "--warnings"] + tool[1:], cwd, env, proj["expect"])
+        result["problems"] += problems
     # What any converter has to do: read every input once, write both outputs
     # and, as the tool does before renaming them into place, fdatasync them.
     floor = ["sh", "-c", 'xargs -0 -a "$1" cat -- && cp -- "$2" "$3" && cp -- "$4" "$5" && '
@@ -319,7 +384,7 @@ def measure_size(args, env, n, with_options):
     if with_options:
         # The tree written on Windows must give the same documents, byte for byte.
         win_cwd, win_rtp = os.path.join(root, "windows"), os.path.join(root, "out", "bench.rtp")
-        windows_copy(proj["files"], cwd, win_cwd)
+        windows_copy(proj["files"], proj["made"], cwd, win_cwd)
         os.makedirs(os.path.dirname(win_rtp))
         win_tool = ["env", "-C", win_cwd, args.tool, "--windows-paths", "-o", win_rtp] + proj["args"]
         checked = convert_checked(win_tool, cwd, env, win_rtp, proj["expect"])
@@ -448,6 +513,11 @@ def print_figures(args, sizes, fans, scale, startup):
         print("  %6d %6d %6.1f %7.1f %7.3f %7.3f %7.3f %5.2fx %6.2fx %7.1f" % (
             r["n"], r["input_files"], r["input_mb"], r["out_mb"], t["tool"], t["write floor"],
             t["floor"], t["tool"] / t["write floor"], t["tool"] / t["floor"], r["rss_mib"]))
+    for r in sizes:
+        if "warnings_lines" in r:
+            print("  N=%d: --warnings printed %d lines (%d expected: sessions without a CX "
+                  "line or naming a configuration in another case, RA, VA and CD lines)"
+                  % (r["n"], r["warnings_lines"], r["expect"]["warnings"]))
     print("\nFan-out: fan.prj c0.cmp, a chain of campaigns each naming the next twice")
     for f in fans:
         print("  2^%-3d %s" % (f["depth"], "skipped: " + f["skipped"] if "skipped" in f else

@@ -153,8 +153,6 @@ bool disk_entry_exists(const std::string& path)
 FolderNames::FolderNames(std::vector<FolderEntry> entries) : sorted_(std::move(entries))
 {
     std::sort(sorted_.begin(), sorted_.end(), [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
-    for (size_t i = 0; i < sorted_.size(); ++i)
-        first_by_folded_.try_emplace(folded_copy(sorted_[i].name), i);
 }
 
 const FolderEntry* FolderNames::find(std::string_view name) const
@@ -166,8 +164,13 @@ const FolderEntry* FolderNames::find(std::string_view name) const
 
 const std::string* FolderNames::first_nocase(std::string_view name) const
 {
-    const auto found = first_by_folded_.find(folded_copy(name));
-    return found == first_by_folded_.end() ? nullptr : &sorted_[found->second].name;
+    if (!first_by_folded_) {
+        first_by_folded_.emplace();
+        for (size_t i = 0; i < sorted_.size(); ++i)
+            first_by_folded_->try_emplace(folded_copy(sorted_[i].name), i);
+    }
+    const auto found = first_by_folded_->find(folded_copy(name));
+    return found == first_by_folded_->end() ? nullptr : &sorted_[found->second].name;
 }
 
 const FolderNames* LegacyFiles::names_in(const std::string& directory)

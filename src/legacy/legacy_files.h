@@ -42,7 +42,9 @@ public:
 
 private:
     std::vector<FolderEntry> sorted_;
-    std::unordered_map<std::string, size_t> first_by_folded_;
+    // Made at the first lookup in another letter case: most folders are only
+    // asked whether they hold a name.
+    mutable std::optional<std::unordered_map<std::string, size_t>> first_by_folded_;
 };
 
 struct LegacyFiles {

@@ -1,5 +1,6 @@
 #include "prjmigr/driver.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
@@ -49,7 +50,8 @@ JobLimits job_limits()
     JobLimits limits;
     if (const char* test = std::getenv("PRJMIGR_TEST_JOB_LIMITS")) {
         char* end = nullptr;
-        limits.weight_ahead = std::strtoul(test, &end, 10);
+        // At least one record may wait, or the reading would wait for ever.
+        limits.weight_ahead = std::max<size_t>(1, std::strtoul(test, &end, 10));
         if (*end == ',')
             limits.weight_at_once = std::strtoul(end + 1, nullptr, 10);
     }
