@@ -51,7 +51,8 @@ void write_record(std::FILE* file, const Diagnostic& diagnostic)
     const auto put_size = [file](size_t size) { std::fwrite(&size, sizeof size, 1, file); };
     const auto put_bytes = [&](std::string_view bytes) {
         put_size(bytes.size());
-        std::fwrite(bytes.data(), 1, bytes.size(), file);
+        if (!bytes.empty())
+            std::fwrite(bytes.data(), 1, bytes.size(), file);
     };
     put_size(static_cast<size_t>(diagnostic.kind));
     put_size(diagnostic.line);
@@ -96,6 +97,8 @@ void copy(std::FILE* from, std::FILE* stream)
 
 bool holds_bytes(std::FILE* file)
 {
+    if (!file)
+        return false;
     std::fflush(file);
     return std::ftell(file) > 0;
 }
@@ -230,7 +233,7 @@ private:
             std::fputs(project_header_message(folder).toLocal8Bit().constData(), stderr);
             copy(outcome.err.get(), stderr);
         }
-        if (log_) {
+        if (log_ && outcome.records) {
             std::rewind(outcome.records.get());
             while (const std::optional<Diagnostic> record = read_record(outcome.records.get()))
                 log_(*record, folder);
