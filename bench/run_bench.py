@@ -35,10 +35,17 @@ LIMIT_FANOUT_GROWTH_MIB = 8.0
 # Reports at scale: what a report mode may add to the plain conversion of the
 # same file, whose every line is reported.
 LIMIT_SCALE_RSS_ABOVE_MIB, LIMIT_SCALE_TIME = 64.0, 3.0
+# Batch against a shell loop of single runs: the batch saves a process start
+# per project and runs two at once; a conversion syncs two files per project,
+# which running side by side hides less.  Its memory is that of the projects
+# in flight, not of the fleet.
+LIMIT_BATCH = {"--check": 0.3, "convert": 0.5}
+LIMIT_BATCH_RSS = 2.0           # batch conversion / single conversion of the largest project
+BATCH_JOBS = 2
 FULL = {"sizes": [5000, 10000, 20000, 40000], "fanout_depths": [18, 19, 20], "configs": 16,
-        "repeat": 5, "startup_runs": 200, "scale_lines": 10000000}
+        "repeat": 5, "startup_runs": 200, "scale_lines": 10000000, "batch_projects": 1000}
 QUICK = {"sizes": [500, 1000, 2000], "fanout_depths": [10, 11, 12], "configs": 4,
-         "repeat": 3, "startup_runs": 50, "scale_lines": 1000000}
+         "repeat": 3, "startup_runs": 50, "scale_lines": 1000000, "batch_projects": 50}
 
 HDR_PROJECT = "$$$IHM NEVRA$$$PROJET"
 HDR_CAMPAIGN = "$$$IHM NEVRA$$$CAMPAGNE"
@@ -77,6 +84,10 @@ SCALE_MODES = [("plain", [], 0, ["a.rtp", "a.inf"]),
                ("--warnings", ["--warnings"], 0, ["a.rtp", "a.inf"]),
                ("--check", ["--check"], 2, []),
                ("--sarif", ["--sarif", "s.sarif"], 0, ["a.rtp", "a.inf", "s.sarif"])]
+# Batch: (mode, options, exit code of the batch and of every single run).  The
+# demo's checks report two warnings, so --check exits with 2.
+BATCH_MODES = [("--check", ["--check"], 2), ("convert", [], 0)]
+DEMO_DIR = os.path.join(REPO_DIR, "examples", "demo")
 
 
 def log(msg):
@@ -280,9 +291,10 @@ def generate_scale(root, lines):
 # ---------------------------------------------------------------------------
 # Measurement.
 
-def hyperfine(commands, cwd, env, runs, warmup, prepare=None):
+def hyperfine(commands, cwd, env, runs, warmup, prepare=None, codes=None):
     """Times named commands; returns hyperfine's results by name.  Exit codes
-    are judged after the runs, since --check exits with 2 when it reports."""
+    are judged after the runs, since --check exits with 2 when it reports;
+    `codes` gives the ones accepted by name where they are not the default."""
     with tempfile.NamedTemporaryFile("r", suffix=".json") as export:
         cmd = ["hyperfine", "-N", "--ignore-failure", "--style", "none", "--runs", str(runs),
                "--warmup", str(warmup), "--export-json", export.name]
@@ -296,7 +308,8 @@ def hyperfine(commands, cwd, env, runs, warmup, prepare=None):
         results = {r["command"]: r for r in json.load(export)["results"]}
     for name, argv in commands:
         results[name]["argv"] = shlex.join(argv)
-        bad = set(results[name]["exit_codes"]) - ({0, 2} if name == "--check" else {0})
+        accepted = (codes or {}).get(name, {0, 2} if name == "--check" else {0})
+        bad = set(results[name]["exit_codes"]) - accepted
         if bad:
             raise SystemExit("%s exited with %s while timed" % (name, sorted(bad)))
     return results
@@ -489,6 +502,126 @@ def measure_startup(args, env):
     return timed
 
 
+def generate_fleet(fleet, count):
+    """`count` copies of the demo, each in a folder of its own under `fleet`,
+    as a batch finds projects.  Outputs that a run in the checkout may have
+    left are not copied: the runs here write their own."""
+    folders = [os.path.join(fleet, "p%04d" % i) for i in range(count)]
+    for folder in folders:
+        shutil.copytree(DEMO_DIR, folder, ignore=shutil.ignore_patterns("*.rtp", "*.inf"))
+    return folders
+
+
+def batch_plan(tool, cwd, env, fleet, folders):
+    """The arguments of each project's run, from `--batch --list`, so that the
+    loop runs what the batch does.  The projects are copies of one, so every
+    line must name one of the folders and give the same arguments."""
+    res = subprocess.run([tool, "--batch", "--list", fleet], cwd=cwd, env=env,
+                         stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True)
+    if res.returncode != 0:
+        raise SystemExit("--batch --list exited with %d: %s" % (res.returncode, res.stderr[:500]))
+    runs = [shlex.split(line) for line in res.stdout.splitlines()]
+    plans = {tuple(words[4:]) for words in runs}
+    listed = {os.path.join(cwd, words[1]) for words in runs if words[:1] == ["cd"]}
+    if (len(runs) != len(folders) or listed != set(folders) or len(plans) != 1
+            or any(words[2:4] != ["&&", "prjmigr"] for words in runs)):
+        raise SystemExit("--batch --list planned %d runs, one `cd FOLDER && prjmigr ARGUMENTS` "
+                         "of the same arguments expected in each of %d folders:\n%s"
+                         % (len(runs), len(folders), res.stdout[:500]))
+    return list(plans.pop())
+
+
+def fleet_loop(tool, fleet, argv):
+    """What a team would script: one shell that enters each project's folder
+    in turn and runs the tool there.  The subshell keeps the loop's folder;
+    its last command is exec'd, one process per project as with a plain
+    command.  It exits with the highest exit code of the runs, so that one
+    that fails shows among those that report."""
+    loop = ('tool=$1; fleet=$2; shift 2; rc=0; for d in "$fleet"/*/; do '
+            '(cd "$d" && "$tool" "$@"); c=$?; [ "$c" -le "$rc" ] || rc=$c; done; exit "$rc"')
+    return ["sh", "-c", loop, "loop", tool, fleet] + argv
+
+
+def fleet_fresh_start(fleet, outputs):
+    """FRESH_START for the outputs of every project, by a pattern: listed, a
+    thousand paths would make a --prepare command longer than one argument
+    may be."""
+    return ["sh", "-c", 'rm -f -- "$1"/*/"$2" "$1"/*/"$3" && sync', "prepare", fleet] + outputs
+
+
+def remove_outputs(folders, outputs, suffix=""):
+    for path in (os.path.join(folder, name + suffix) for folder in folders for name in outputs):
+        if os.path.exists(path):
+            os.remove(path)
+
+
+def batch_checked(tool, cwd, env, fleet, folders, plan, outputs):
+    """The untimed runs: each batch and each loop once, which must end with
+    the expected exit code, and the documents the batch conversion wrote
+    against the loop's, project by project.  Returns the peak RSS of the
+    batch conversion and the problems."""
+    rss, problems = None, []
+    for name, options, code in BATCH_MODES:
+        remove_outputs(folders, outputs)
+        for what, argv in (("batch", [tool, "--batch"] + options + ["--jobs=%d" % BATCH_JOBS,
+                                                                   fleet]),
+                           ("loop", fleet_loop(tool, fleet, options + plan))):
+            got, peak, err = run_once(argv, cwd, env)
+            if got != code:
+                raise SystemExit("%s %s exited with %d, %d expected: %s"
+                                 % (what, name, got, code, err[:500]))
+            if what == "batch" and "--check" not in options:   # kept aside for the loop's
+                rss = peak
+                for path in (os.path.join(f, o) for f in folders for o in outputs):
+                    if os.path.exists(path):
+                        os.replace(path, path + ".batch")
+    for folder in folders:
+        for name in outputs:
+            path = os.path.join(folder, name)
+            if not (os.path.exists(path) and os.path.exists(path + ".batch")):
+                problems.append("%s not written by %s" % (
+                    os.path.relpath(path, cwd),
+                    "the loop" if os.path.exists(path + ".batch") else "the batch"))
+            elif not filecmp.cmp(path + ".batch", path, shallow=False):
+                problems.append("%s: the batch's differs from the loop's"
+                                % os.path.relpath(path, cwd))
+    remove_outputs(folders, outputs, ".batch")
+    return rss, problems
+
+
+def measure_batch(args, env):
+    """--batch on a fleet of copies of the demo, checking and converting,
+    against a shell loop of single runs from each project's folder; and the
+    peak RSS of the batch conversion against a single conversion's."""
+    root, fleet = os.path.join(args.tmp, "batch"), "fleet"
+    log("batch: copying the demo %d times ..." % args.batch_projects)
+    folders = generate_fleet(os.path.join(root, fleet), args.batch_projects)
+    plan = batch_plan(args.tool, root, env, fleet, folders)
+    project = next(arg for arg in plan if arg.lower().endswith(".prj"))
+    outputs = [os.path.splitext(os.path.basename(project))[0] + s for s in (".rtp", ".inf")]
+    log("batch: checking and converting %d projects, and looping over them ..." % len(folders))
+    rss, problems = batch_checked(args.tool, root, env, fleet, folders, plan, outputs)
+    # The projects are copies of the demo: the first is as large as any.
+    code, single_rss, err = run_once([args.tool] + plan, folders[0], env)
+    if code != 0:
+        raise SystemExit("%s exited with %d: %s" % (shlex.join(plan), code, err[:500]))
+    commands, prepare, codes = [], {}, {}
+    for name, options, code in BATCH_MODES:     # the batch beside its loop, mode by mode
+        fresh = FRESH_START if "--check" in options else fleet_fresh_start(fleet, outputs)
+        for what, argv in (("batch", [args.tool, "--batch"] + options
+                            + ["--jobs=%d" % BATCH_JOBS, fleet]),
+                           ("loop", fleet_loop(args.tool, fleet, options + plan))):
+            commands.append(("%s %s" % (what, name), argv))
+            prepare[commands[-1][0]], codes[commands[-1][0]] = fresh, {code}
+    log("batch: timing %s ..." % ", ".join(name for name, _ in commands))
+    timed = hyperfine(commands, root, env, args.repeat, 1, prepare, codes)
+    if not args.keep:
+        shutil.rmtree(root)
+    return {"projects": len(folders), "jobs": BATCH_JOBS, "plan": plan, "rss_mib": rss,
+            "single_rss_mib": single_rss, "problems": problems, "timed": timed,
+            "median": {name: r["median"] for name, r in timed.items()}}
+
+
 # ---------------------------------------------------------------------------
 # Report.
 
@@ -502,7 +635,20 @@ def print_scale(scale):
                                                      rss[name], rss[name] - rss["plain"]))
 
 
-def print_figures(args, sizes, fans, scale, startup):
+def print_batch(batch):
+    t = batch["median"]
+    print("\nBatch: %d copies of examples/demo, --jobs=%d, against a shell loop of single "
+          "runs (%s) from each folder" % (batch["projects"], batch["jobs"],
+                                          shlex.join(batch["plan"])))
+    print("  %-9s %8s %8s %7s" % ("mode", "batch s", "loop s", "/loop"))
+    for name, _, _ in BATCH_MODES:
+        print("  %-9s %8.3f %8.3f %6.2fx" % (name, t["batch " + name], t["loop " + name],
+                                             t["batch " + name] / t["loop " + name]))
+    print("  peak RSS: batch conversion %.1f MiB, single conversion %.1f MiB (%.2fx)" % (
+        batch["rss_mib"], batch["single_rss_mib"], batch["rss_mib"] / batch["single_rss_mib"]))
+
+
+def print_figures(args, sizes, fans, scale, startup, batch):
     print("\nConversion at C=%d; write floor: dd of as many MiB with fdatasync; floor: cat "
           "of the inputs, cp and fdatasync of the outputs" % args.configs)
     print("  %6s %6s %6s %7s %7s %7s %7s %6s %7s %7s" % (
@@ -526,6 +672,7 @@ def print_figures(args, sizes, fans, scale, startup):
     print("\nStart-up on examples/demo, %d runs" % args.startup_runs)
     for name, r in startup.items():
         print("  %-9s %.2f ms, peak RSS %.1f MiB" % (name + ":", r["median"] * 1e3, r["rss_mib"]))
+    print_batch(batch)
 
 
 def scale_targets(scale):
@@ -538,9 +685,22 @@ def scale_targets(scale):
               LIMIT_SCALE_TIME) for name in modes])
 
 
-def targets(sizes, fans, scale, startup):
-    """(what, figure, limit) of every target.  The limits are set for N=20000
-    and fan-out depths 19 and 20; other runs are held to them as they stand."""
+def batch_targets(batch):
+    """Each batch mode against its loop, and the batch conversion's memory
+    against that of a single conversion of the largest project."""
+    t, n, jobs = batch["median"], batch["projects"], batch["jobs"]
+    return ([("batch %s --jobs=%d/loop of single runs, %d projects, %.3f s" % (
+        name, jobs, n, t["batch " + name]), t["batch " + name] / t["loop " + name],
+        LIMIT_BATCH[name]) for name, _, _ in BATCH_MODES] +
+            [("batch convert --jobs=%d peak RSS/single conversion, %.1f MiB" % (
+                jobs, batch["rss_mib"]), batch["rss_mib"] / batch["single_rss_mib"],
+              LIMIT_BATCH_RSS)])
+
+
+def targets(sizes, fans, scale, startup, batch):
+    """(what, figure, limit) of every target.  The limits are set for N=20000,
+    fan-out depths 19 and 20 and 1000 projects in the batch; other runs are
+    held to them as they stand."""
     head = next((r for r in sizes if r["n"] == TARGET_N), sizes[-1])
     t, last = head["median"], sizes[-1]["median"]
     out = [("N=%d tool/write floor" % r["n"], r["median"]["tool"] / r["median"]["write floor"],
@@ -566,27 +726,30 @@ def targets(sizes, fans, scale, startup):
                 ("fan-out 2^%d peak RSS MiB above 2^%d" % (b["depth"], a["depth"]),
                  b["rss_mib"] - a["rss_mib"], LIMIT_FANOUT_GROWTH_MIB)]
     out += scale_targets(scale)
-    return out + [("demo start-up prjmigr/bare Qt", startup["prjmigr"]["median"]
-                   / startup["qt_floor"]["median"], LIMIT_STARTUP)]
+    out += [("demo start-up prjmigr/bare Qt", startup["prjmigr"]["median"]
+             / startup["qt_floor"]["median"], LIMIT_STARTUP)]
+    return out + batch_targets(batch)
 
 
-def report(args, load, sizes, fans, scale, startup):
+def report(args, load, sizes, fans, scale, startup, batch):
     """Prints the figures and the targets; returns whether all targets pass."""
     print("\nprjmigr benchmark: %s, built %s; %d cores, 1-min load %.2f at start, %.2f at "
           "end%s" % (args.tool, time.ctime(os.path.getmtime(args.tool)), os.cpu_count(), *load,
                      " (busy: noisy figures)" if max(load) > os.cpu_count() / 2 else ""))
-    print("Medians of %d hyperfine runs per size and per mode at scale, and 3 per fan-out "
-          "depth; peak RSS from GNU time" % args.repeat)
-    print_figures(args, sizes, fans, scale, startup)
-    print("\nTargets (limits set for N=%d and fan-out 2^19, 2^20)" % TARGET_N)
+    print("Medians of %d hyperfine runs per size, per mode at scale and per batch and loop, "
+          "and 3 per fan-out depth; peak RSS from GNU time" % args.repeat)
+    print_figures(args, sizes, fans, scale, startup, batch)
+    print("\nTargets (limits set for N=%d, fan-out 2^19, 2^20 and %d projects in the batch)"
+          % (TARGET_N, FULL["batch_projects"]))
     passed = []
-    for what, figure, limit in targets(sizes, fans, scale, startup):
+    for what, figure, limit in targets(sizes, fans, scale, startup, batch):
         passed.append(figure <= limit)
         print("  %s  %s: %.2f (limit %.2f)" % ("PASS" if passed[-1] else "FAIL", what,
                                                 figure, limit))
     problems = ["N=%d: %s" % (r["n"], p) for r in sizes for p in r["problems"]]
     problems += ["fan-out 2^%d: %s" % (f["depth"], p) for f in fans for p in f.get("problems", [])]
     problems += ["reports at scale: " + p for p in scale["problems"]]
+    problems += ["batch: " + p for p in batch["problems"]]
     passed.append(not problems)
     print("  %s  outputs hold what the generator put in%s" % (
         "FAIL" if problems else "PASS", "".join("\n        " + p for p in problems)))
@@ -632,17 +795,18 @@ def main(argv):
         fans = [measure_fanout(args, env, k) for k in args.fanout_depths]
         scale = measure_scale(args, env)
         startup = measure_startup(args, env)
+        batch = measure_batch(args, env)
     finally:
         if args.keep:
             log("files kept in " + args.tmp)
         else:
             shutil.rmtree(args.tmp, ignore_errors=True)
     load.append(os.getloadavg()[0])
-    all_pass = report(args, load, sizes, fans, scale, startup)
+    all_pass = report(args, load, sizes, fans, scale, startup, batch)
     if args.json:
         with open(args.json, "w") as handle:
             json.dump({"sizes": sizes, "fanout": fans, "scale": scale, "startup": startup,
-                       "all_pass": all_pass}, handle, indent=1)
+                       "batch": batch, "all_pass": all_pass}, handle, indent=1)
     return 0
 
 
