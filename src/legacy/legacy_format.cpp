@@ -156,8 +156,7 @@ void check_exists(Parse& parse, bool script, const std::string& path)
         || names_regular_file(parse.files, path))
         return;
     if (parse.reporting(kind))
-        parse.report(script ? missing_script_warning(parse.path, parse.line, path)
-                            : missing_source_warning(parse.path, parse.line, path));
+        parse.report(missing_file_warning(parse.path, parse.line, path, script));
     // Read as written on Windows, the name was already looked up.
     if (parse.options.windows_paths)
         return;

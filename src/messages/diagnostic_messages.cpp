@@ -180,20 +180,15 @@ Diagnostic yes_no_warning(std::string_view path, size_t line, std::string_view k
             .arg(from_local(key), from_local(value)));
 }
 
-Diagnostic missing_script_warning(std::string_view session, size_t line, std::string_view path)
+Diagnostic missing_file_warning(std::string_view session, size_t line, std::string_view path, bool script)
 {
-    return about_file(DiagnosticKind::missing_script, session, line,
-        QCoreApplication::translate("Warning", "script %1 does not exist; the objects file lists it as written",
-                                    "%1 is a file name")
-            .arg(from_local(path)));
-}
-
-Diagnostic missing_source_warning(std::string_view session, size_t line, std::string_view path)
-{
-    return about_file(DiagnosticKind::missing_source, session, line,
-        QCoreApplication::translate("Warning", "source %1 does not exist; the objects file lists it as written",
-                                    "%1 is a file name")
-            .arg(from_local(path)));
+    const QString text = script
+        ? QCoreApplication::translate("Warning", "script %1 does not exist; the objects file lists it as written",
+                                      "%1 is a file name")
+        : QCoreApplication::translate("Warning", "source %1 does not exist; the objects file lists it as written",
+                                      "%1 is a file name");
+    return about_file(script ? DiagnosticKind::missing_script : DiagnosticKind::missing_source, session, line,
+                      text.arg(from_local(path)));
 }
 
 Diagnostic path_suggestion_note(std::string_view session, size_t line, std::string_view suggestion)

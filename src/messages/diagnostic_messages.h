@@ -46,8 +46,7 @@ Diagnostic yes_no_warning(std::string_view path, size_t line, std::string_view k
 
 // A session line whose script or source (`path`, resolved) is no regular file,
 // and the file probably meant.
-Diagnostic missing_script_warning(std::string_view session, size_t line, std::string_view path);
-Diagnostic missing_source_warning(std::string_view session, size_t line, std::string_view path);
+Diagnostic missing_file_warning(std::string_view session, size_t line, std::string_view path, bool script);
 Diagnostic path_suggestion_note(std::string_view session, size_t line, std::string_view suggestion);
 
 // A session line read and carried nowhere; `key` is the two letters.
